@@ -1,0 +1,95 @@
+#include "driver/passes.hpp"
+
+namespace xlat {
+
+namespace {
+
+// The three passes that every statement goes through after its first word
+// has been looked at.
+int RunTail(Translator& t) {
+    if (!TranslateKeywords(t)) return 0;
+    if (!TranslateDeclaration(t)) return 0;
+    if (!HandleBraces(t)) return 0;
+    return 1;
+}
+
+bool LineHasToken(const Translator& t, std::string_view token) {
+    for (int i = 0; i <= t.lastToken; ++i)
+        if (t.TokAt(i) == token) return true;
+    return false;
+}
+
+}  // namespace
+
+int DispatchStatement(Translator& t) {
+    t.CompactTokens();
+    for (;;) {
+        const std::string first = t.TokAt(0);
+        if (first == "#define") return TranslateDefine(t) ? RunTail(t) : 0;
+        if (first == "typedef") return TranslateTypedef(t) ? RunTail(t) : 0;
+        if (first == "struct") return TranslateStruct(t) ? RunTail(t) : 0;
+        if (first == "const") {
+            // A constant with a brace initialiser is declared like any other
+            // initialised array, so the word const goes and the line is
+            // looked at again.
+            if (LineHasToken(t, "{")) {
+                t.Tok(0).clear();
+                t.CompactTokens();
+                continue;
+            }
+            if (t.IsTypeName(t.TokAt(1))) t.Tok(1).clear();
+            t.CompactTokens();
+            return 1;
+        }
+        if (first == "for") {
+            if (!PassRawConditionalHeader(t)) return 0;
+            return TranslateFor(t) ? RunTail(t) : 0;
+        }
+        if (first == "while") {
+            if (!PassRawConditionalHeader(t)) return 0;
+            return TranslateWhile(t) ? RunTail(t) : 0;
+        }
+        if (first == "switch") {
+            t.Tok(0) = "SELECT CASE";
+            t.pendingBlock.closer = "END SELECT";
+            return RunTail(t);
+        }
+        if (first == "default") {
+            t.Tok(0) = "case";
+            t.InsertToken("ELSE", 1);
+            continue;
+        }
+        if (first == "extern") {
+            t.Tok(0).clear();
+            t.CompactTokens();
+            continue;
+        }
+        if (first == "case") return TranslateCase(t) ? RunTail(t) : 0;
+        if (first == "break") {
+            const BlockRecord* top = t.TopBlock();
+            if (top && top->closer == "END SELECT") {
+                t.Tok(0).clear();
+                t.CompactTokens();
+            } else {
+                t.Tok(0) = "EXIT LOOP";
+            }
+            return RunTail(t);
+        }
+        if (first == "do") {
+            t.Tok(0) = "DO";
+            t.pendingBlock.closer = "LOOP";
+            return RunTail(t);
+        }
+        if (first == "if" || first == "ELSEIF") {
+            if (first == "if" && !PassRawConditionalHeader(t)) return 0;
+            return TranslateIf(t) ? RunTail(t) : 0;
+        }
+        if (first == "else") {
+            if (TranslateElse(t)) return RunTail(t);
+            continue;
+        }
+        return RunTail(t);
+    }
+}
+
+}  // namespace xlat

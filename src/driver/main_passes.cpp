@@ -1,0 +1,30 @@
+// The two passes that only matter inside the C functions main and WinMain.
+#include "driver/passes.hpp"
+
+namespace xlat {
+
+void RenameWinMainParams(Translator& t) {
+    static constexpr std::string_view kNewNames[4] = {"hInst", "hPrev", "CmdLine", "CmdShow"};
+    for (int i = 0; i <= t.lastToken; ++i) {
+        for (int k = 0; k < 4; ++k) {
+            // A parameter name that was never saved matches nothing (an emptied
+            // token must not turn into a parameter name).
+            if (!t.winMainParams[k].empty() && t.TokAt(i) == t.winMainParams[k]) {
+                t.Tok(i) = std::string(kNewNames[k]);
+                break;
+            }
+        }
+    }
+    if (t.TokAt(0) == "END" && t.TokAt(1) == "FUNCTION") t.inWinMain = 0;
+}
+
+int DropMainReturn(Translator& t) {
+    if (t.TokAt(0) == "return") {
+        t.lineText.clear();
+        return 0;
+    }
+    if (t.TokAt(0) == "END" && t.TokAt(1) == "FUNCTION") t.inMain = 0;
+    return 1;
+}
+
+}  // namespace xlat

@@ -1,0 +1,87 @@
+#include "driver/passes.hpp"
+#include "runtime/strings.hpp"
+
+namespace xlat {
+
+namespace {
+
+// Cuts `text` at the delimiter characters outside double-quoted literals.
+// Every delimiter becomes a token of its own and empty pieces are dropped.
+void SplitIntoTokens(Translator& t, std::string_view text, std::string_view delimiters) {
+    auto isDelimiter = [&](char c) { return delimiters.find(c) != std::string_view::npos; };
+    int count = 0;
+    bool inLiteral = false;
+    size_t start = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inLiteral || !isDelimiter(c)) {
+            if (c == '"') inLiteral = !inLiteral;
+            if (start == std::string_view::npos) start = i;
+            continue;
+        }
+        if (start != std::string_view::npos) t.Tok(count++) = std::string(text.substr(start, i - start));
+        start = std::string_view::npos;
+        t.Tok(count++) = std::string(1, c);
+    }
+    if (start != std::string_view::npos) t.Tok(count++) = std::string(text.substr(start));
+    t.lastToken = count - 1;
+}
+
+// Compound assignments and shifts are kept as one token, so that they come
+// out as written and are never taken for "=", "<" or ">".
+void JoinCompoundOperators(Translator& t) {
+    for (int p = 0; p < t.lastToken; ++p) {
+        std::string& a = t.Tok(p);
+        const std::string& b = t.TokAt(p + 1);
+        if ((a == "<" || a == ">") && b == a) {
+            a += b;
+            t.Tok(p + 1).clear();
+            if (t.TokAt(p + 2) == "=") {
+                a += "=";
+                t.Tok(p + 2).clear();
+            }
+        } else if ((a == "+" || a == "-" || a == "/" || a == "%") && b == "=") {
+            a += "=";
+            t.Tok(p + 1).clear();
+        } else if (!a.empty() && a.back() == '^' && b == "=") {
+            a += "=";
+            t.Tok(p + 1).clear();
+        }
+    }
+}
+
+void JoinTwoCharacterOperators(Translator& t) {
+    for (int p = 0; p < t.lastToken; ++p) {
+        std::string& a = t.Tok(p);
+        std::string& b = t.Tok(p + 1);
+        if (a == "=" && b == "=") { a = "=="; b.clear(); }
+        if (a == "&" && b == "&") { a = " AND "; b.clear(); }
+        if (a == "!" && b == "=") { a = "!="; b.clear(); }
+        if (a == "<" && b == "=") { a = "<="; b.clear(); }
+        if (a == ">" && b == "=") { a = ">="; b.clear(); }
+        if (a == "-" && b == ">" && p > 0 && p < t.lastToken - 1) {
+            t.Tok(p - 1) += "->" + t.TokAt(p + 2);
+            t.Tok(p).clear();
+            t.Tok(p + 1).clear();
+            t.Tok(p + 2).clear();
+        }
+    }
+}
+
+}  // namespace
+
+int Tokenize(Translator& t, std::string_view delimiters) {
+    t.ClearTokens();
+    const std::string text = t.lineText;
+    SplitIntoTokens(t, text, delimiters);
+    if (t.lastToken < 0) {
+        EmitLine(t);
+        return 0;
+    }
+    if (delimiters == kMainDelimiters) JoinCompoundOperators(t);
+    JoinTwoCharacterOperators(t);
+    t.CompactTokens();
+    return 1;
+}
+
+}  // namespace xlat

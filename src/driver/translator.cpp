@@ -1,0 +1,133 @@
+#include "driver/translator.hpp"
+
+#include <algorithm>
+
+#include "runtime/strings.hpp"
+
+namespace xlat {
+
+namespace {
+const std::string kEmpty;
+thread_local std::string discardSlot;
+}  // namespace
+
+std::string& Translator::Tok(int i) {
+    if (i < 0) {
+        discardSlot.clear();
+        return discardSlot;
+    }
+    if (static_cast<size_t>(i) >= tokens.size()) tokens.resize(static_cast<size_t>(i) + 1);
+    return tokens[static_cast<size_t>(i)];
+}
+
+const std::string& Translator::TokAt(int i) const {
+    if (i < 0 || static_cast<size_t>(i) >= tokens.size()) return kEmpty;
+    return tokens[static_cast<size_t>(i)];
+}
+
+void Translator::ClearTokens() {
+    tokens.clear();
+    lastToken = -1;
+}
+
+void Translator::CompactTokens() {
+    if (lastToken < 0) return;
+    Tok(lastToken);  // make sure every slot up to lastToken exists
+    // Removing a token shifts the later ones down and leaves the top slot
+    // holding its old text; since removals go from left to right, every
+    // freed slot ends up holding the text that the top slot had at the start.
+    const std::string top = tokens[static_cast<size_t>(lastToken)];
+    int kept = 0;
+    for (int i = 0; i <= lastToken; ++i) {
+        std::string& t = tokens[static_cast<size_t>(i)];
+        if (t.empty() || t == " ") continue;
+        if (kept != i) tokens[static_cast<size_t>(kept)] = std::move(t);
+        ++kept;
+    }
+    for (int i = kept; i <= lastToken; ++i) tokens[static_cast<size_t>(i)] = top;
+    lastToken = kept - 1;
+}
+
+void Translator::InsertToken(std::string_view text, int index) {
+    if (index < 0) index = 0;
+    Tok(std::max(lastToken + 1, index));
+    if (index <= lastToken) {
+        std::move_backward(tokens.begin() + index, tokens.begin() + lastToken + 1,
+                           tokens.begin() + lastToken + 2);
+    }
+    ++lastToken;
+    if (index > lastToken) lastToken = index;
+    tokens[static_cast<size_t>(index)] = std::string(text);
+}
+
+void Translator::JoinTokens() {
+    std::string text;
+    for (int i = 0; i <= lastToken; ++i) {
+        text += TokAt(i);
+        text += ' ';
+    }
+    lineText = RTrim(text, ' ');
+}
+
+void Translator::PushBlock(const BlockRecord& record) {
+    blockStack.push_back(record);
+    blockLines.push_back(in.LinesRead());
+}
+
+BlockRecord Translator::PopBlock() {
+    if (blockStack.empty()) Fatal("SYNTAX ERROR IN SOURCE OR BUG", "\"}\" with no open block");
+    BlockRecord record = std::move(blockStack.back());
+    blockStack.pop_back();
+    blockLines.pop_back();
+    return record;
+}
+
+void Translator::Write(std::string_view line) {
+    out.append(line);
+    out += '\n';
+}
+
+void Translator::Write2(std::string_view a, std::string_view b) {
+    out.append(a);
+    out.append(b);
+    out += '\n';
+}
+
+void Translator::Fatal(std::string_view message, std::string_view reason) const {
+    throw FatalStop{std::string(message), std::string(reason), in.LinesRead()};
+}
+
+std::string ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
+                                 std::string_view replacement) {
+    long p = InStr(buffer, pattern);
+    if (p > 0 && Tally(std::string_view(buffer).substr(0, static_cast<size_t>(p)), "\"") % 2 == 0) {
+        buffer = Replace(buffer, pattern, replacement);
+    }
+    return buffer;
+}
+
+std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
+                            std::string_view replacement) {
+    if (pattern.empty()) return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    bool inLiteral = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!inLiteral && text.compare(i, pattern.size(), pattern) == 0) {
+            out.append(replacement);
+            i += pattern.size();
+            continue;
+        }
+        if (text[i] == '"') inLiteral = !inLiteral;
+        out += text[i++];
+    }
+    return out;
+}
+
+int IsVoidOrStorage(std::string_view text) {
+    std::string lower = LCase(text);
+    return lower == "static" || lower == "void" || lower == "register";
+}
+
+}  // namespace xlat

@@ -1,0 +1,123 @@
+// The translator state shared by every pass of the per-line chain.
+//
+// A translation is one `Translator` object: the passes are plain functions
+// that receive it by reference and return nonzero to let the line go on, or
+// 0 when the line is finished (written, consumed, deferred or dropped).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/line_source.hpp"
+#include "lines/type_table.hpp"
+
+namespace xlat {
+
+// One open block: the BASIC line that closes it and whether it was opened for
+// a body that had no braces in the C source (closed with its enclosing block).
+struct BlockRecord {
+    std::string closer;
+    int autoClose = 0;
+};
+
+// A stop that ends the translation early. The driver prints `message` and
+// ends with exit code 1; `reason` says in a few words what went wrong and
+// `line` is the intermediate-text line being processed when it happened.
+struct FatalStop {
+    std::string message;
+    std::string reason;
+    long line = 0;
+};
+
+inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
+
+struct Translator {
+    // ---- token buffer -------------------------------------------------
+    // Slots 0..lastToken are the tokens of the current line. Slots above
+    // lastToken keep whatever compaction left in them: some passes read or
+    // extend past lastToken and rely on that text. Slots that were never
+    // written read as empty.
+    std::vector<std::string> tokens;
+    int lastToken = -1;
+
+    // Token slot i, grown on demand. A negative index reads as an empty text
+    // and writes to it are discarded.
+    std::string& Tok(int i);
+    // The text of token slot i, empty past the written slots or below 0.
+    const std::string& TokAt(int i) const;
+    int TokenCount() const { return lastToken + 1; }
+
+    // Remove every token that is empty or a single blank, shifting later
+    // tokens down; freed slots keep the old text of the top slot.
+    void CompactTokens();
+    // Insert `text` at `index`, moving tokens index..lastToken up one slot.
+    void InsertToken(std::string_view text, int index);
+    // lineText = tokens 0..lastToken, each followed by a blank, trailing
+    // blanks stripped.
+    void JoinTokens();
+    // Empty every slot (start of a new tokenization).
+    void ClearTokens();
+
+    // ---- text buffers -------------------------------------------------
+    std::string lineText;
+    std::string pendingText;
+    std::string lineComment;
+    std::string scratchText;
+
+    // ---- blocks -------------------------------------------------------
+    BlockRecord pendingBlock;
+    std::vector<BlockRecord> blockStack;
+    // Source line (of the intermediate text) that opened each open block.
+    std::vector<long> blockLines;
+    int BlockDepth() const { return static_cast<int>(blockStack.size()); }
+    // The innermost open block, or nullptr when none is open.
+    const BlockRecord* TopBlock() const { return blockStack.empty() ? nullptr : &blockStack.back(); }
+    void PushBlock(const BlockRecord& record);
+    // Pops the innermost block; with no open block the run stops with
+    // "SYNTAX ERROR IN SOURCE OR BUG".
+    BlockRecord PopBlock();
+
+    // ---- flags ----------------------------------------------------------
+    int inMain = 0;
+    int inWinMain = 0;
+    int inTypeDef = 0;
+    int beforeFirstFunction = 1;
+    int backslashInString = 0;
+    std::string winMainParams[4];
+
+    // ---- files ----------------------------------------------------------
+    LineSource in;    // the normalised source, read line by line
+    std::string out;  // the BASIC text written so far
+    TypeTable types;
+
+    // Write one output line (a line end is added).
+    void Write(std::string_view line);
+    void Write2(std::string_view a, std::string_view b);
+
+    // Read the next line of the input (line end dropped); empty at the end.
+    std::string ReadLine() { return in.ReadLine(); }
+    bool AtEnd() const { return in.AtEnd(); }
+
+    bool IsTypeName(std::string_view name) const { return types.Contains(name); }
+    void AddTypeName(std::string_view name) { types.Add(name); }
+
+    [[noreturn]] void Fatal(std::string_view message, std::string_view reason) const;
+};
+
+// Find the first occurrence of `pattern` in `buffer`; when the number of
+// double quotes up to and including its first character is even (it stands
+// outside a string literal), replace every occurrence. Returns a copy of the
+// buffer as it then stands.
+std::string ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
+                                 std::string_view replacement);
+
+// Replace each occurrence of `pattern` that lies outside string literals
+// (a literal runs from a double quote at even parity to the next quote).
+std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
+                            std::string_view replacement);
+
+// 1 for "static", "void" or "register" in any letter case.
+int IsVoidOrStorage(std::string_view text);
+
+}  // namespace xlat

@@ -1,0 +1,7 @@
+#include "driver/passes.hpp"
+
+namespace xlat {
+
+void ConvertCharLiterals(Translator&) {}
+
+}  // namespace xlat

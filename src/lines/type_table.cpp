@@ -1,0 +1,36 @@
+#include "lines/type_table.hpp"
+
+#include "runtime/strings.hpp"
+
+namespace xlat {
+
+namespace {
+constexpr std::string_view kBuiltInTypes[] = {
+    "BOOL",    "bool",     "char",    "UCHAR",   "int",      "UINT",     "float",      "double",
+    "WORD",    "DWORD",    "short",   "USHORT",  "long",     "ULONG",    "PCHAR",      "LPWORD",
+    "LPSTR",   "__int64",  "void",    "HBITMAP", "HACCEL",   "HANDLE",   "HPEN",       "MSG",
+    "HWND",    "HRESULT",  "RECT",    "size_t",  "LPARAM",   "WPARAM",   "INTEGER",    "WNDCLASS",
+    "WNDCLASSEX", "VARIANT", "va_list", "HINSTANCE", "HDC"};
+}  // namespace
+
+TypeTable::TypeTable() {
+    for (auto name : kBuiltInTypes) Add(name);
+}
+
+void TypeTable::Add(std::string_view name) {
+    names_.emplace_back(name);
+    set_.emplace(name);
+}
+
+void TypeTable::LoadNames(std::string_view fileText) {
+    size_t pos = 0;
+    while (pos < fileText.size()) {
+        size_t end = fileText.find('\n', pos);
+        if (end == std::string_view::npos) end = fileText.size();
+        std::string line = Trim(fileText.substr(pos, end - pos));
+        pos = end + 1;
+        if (!line.empty() && line != "'" && !Contains(line)) Add(line);
+    }
+}
+
+}  // namespace xlat

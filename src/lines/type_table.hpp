@@ -1,0 +1,34 @@
+// The names the translator takes for C types: a built-in list, the names of
+// the optional user file of extra type names, and every name learnt from the
+// source while it is translated.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace xlat {
+
+class TypeTable {
+public:
+    // Starts with the 37 built-in names.
+    TypeTable();
+
+    bool Contains(std::string_view name) const { return set_.count(std::string(name)) != 0; }
+    // Appends a name; duplicates are the caller's business (they are harmless).
+    void Add(std::string_view name);
+    // Reads extra names, one per line: each line is trimmed; empty lines, a lone
+    // apostrophe and names already known are skipped.
+    void LoadNames(std::string_view fileText);
+
+    // Index of the last entry in use (36 with the built-in names only).
+    int TypeCount() const { return static_cast<int>(names_.size()) - 1; }
+    const std::vector<std::string>& Names() const { return names_; }
+
+private:
+    std::vector<std::string> names_;
+    std::unordered_set<std::string> set_;
+};
+
+}  // namespace xlat

@@ -1,0 +1,37 @@
+// The few operating-system services the tool needs: file existence and size,
+// copies that never overwrite, atomic replacement, temporary names, the
+// program's own folder and the raw command line.
+#pragma once
+
+#include <string>
+
+namespace xlat {
+
+// True when a file or directory of that name exists; with "*" or "?" in the
+// name, true when at least one file matches the pattern.
+bool Exist(const std::string& name);
+// The file's size in bytes, 0 for an empty name or a missing file.
+long long Lof(const std::string& name);
+// Copies `from` to `to` unless `to` already exists. Returns true on success.
+bool CopyFileNoOverwrite(const std::string& from, const std::string& to);
+bool DeleteFileNamed(const std::string& name);
+// Renames `from` to `to`, replacing `to`.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
+std::string TempDir();
+// A new, unique, empty file in `dir` whose name begins with `prefix`; empty
+// when none could be made.
+std::string TempFileName(const std::string& dir, const std::string& prefix);
+// The folder of the running program, ending in a path separator.
+std::string AppPath();
+// Word n of the command line (0 is the program): a word that begins with a
+// double quote runs to the next one and loses its quotes.
+std::string Command(int n, int argc, char** argv);
+
+// Reads a whole file byte for byte, without ever opening it for writing.
+bool ReadWholeFile(const std::string& name, std::string& content);
+// Writes `content` as text (platform line ends) to a temporary file beside
+// `name` and renames it over `name`, so that `name` is never left half
+// written. Returns false when the file could not be written.
+bool WriteFileAtomically(const std::string& name, const std::string& content);
+
+}  // namespace xlat

@@ -1,0 +1,7 @@
+#include "driver/passes.hpp"
+
+namespace xlat {
+
+int SplitStatement(Translator&) { return 1; }
+
+}  // namespace xlat

@@ -1,0 +1,1 @@
+x = a BAND b BOR c
