@@ -19,6 +19,9 @@ namespace xlat {
 struct BlockRecord {
     std::string closer;
     int autoClose = 0;
+    // A declaration line that is put in front of pendingText when the block
+    // is closed (the variables declared after a structure body).
+    std::string declaration;
 };
 
 // A stop that ends the translation early. The driver prints `message` and
