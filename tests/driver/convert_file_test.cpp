@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "driver/convert_file.hpp"
+#include "runtime/strings.hpp"
+
+namespace fs = std::filesystem;
+using namespace xlat;
+
+namespace {
+
+class ConvertFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("xlat_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    void WriteFile(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+    std::string ReadFile(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    int Run(const std::string& argument) {
+        out_.str("");
+        err_.str("");
+        return ConvertFile(argument, Path("no-such-xlat.dat"), out_, err_);
+    }
+
+    fs::path dir_;
+    std::ostringstream out_, err_;
+};
+
+}  // namespace
+
+TEST(StemOf, StopsAtTheFirstDotOfTheFileName) {
+    EXPECT_EQ(StemOf("../src/my.prog.c"), "../src/my");
+    EXPECT_EQ(StemOf("./foo.c"), "./foo");
+    EXPECT_EQ(StemOf("a.b\\c.d.c"), "a.b\\c");
+    EXPECT_EQ(StemOf("noext"), "noext");
+}
+
+TEST_F(ConvertFileTest, MissingArgumentOrFileIsASyntaxError) {
+    EXPECT_EQ(Run(""), 1);
+    EXPECT_EQ(out_.str(), "SYNTAX: xlat filename\n");
+    EXPECT_EQ(Run(Path("missing.c")), 1);
+    EXPECT_EQ(out_.str(), "SYNTAX: xlat filename\n");
+    EXPECT_FALSE(fs::exists(Path("missing.bas")));
+}
+
+TEST_F(ConvertFileTest, ConvertsBesideTheSourceAndReportsIt) {
+    WriteFile("prog.c", "x = a & b | c;\n");
+    ASSERT_EQ(Run(Path("prog.c")), 0);
+    EXPECT_EQ(ReadFile("prog.bas"), "x = a BAND b BOR c\n");
+    std::string stem = Path("prog");
+    EXPECT_EQ(out_.str(), "xlat : " + stem + " converted to " + stem + ".bas\nIndenting: " +
+                              MCase(stem + ".bas") + "\n");
+    EXPECT_EQ(ReadFile("prog(c).BAK"), "x = a & b | c;\n");
+    EXPECT_FALSE(fs::exists(Path("prog.out")));
+}
+
+TEST_F(ConvertFileTest, BackupsAreNeverOverwritten) {
+    WriteFile("p.c", "a = 1;\n");
+    ASSERT_EQ(Run(Path("p.c")), 0);
+    EXPECT_FALSE(fs::exists(Path("p(tam).BAK")));
+    WriteFile("p.c", "b = 2;\n");
+    ASSERT_EQ(Run(Path("p.c")), 0);
+    EXPECT_EQ(ReadFile("p(c).BAK"), "a = 1;\n");
+    EXPECT_EQ(ReadFile("p(tam).BAK"), "a = 1\n");
+    WriteFile("p.c", "c = 3;\n");
+    ASSERT_EQ(Run(Path("p.c")), 0);
+    EXPECT_EQ(ReadFile("p(c).BAK"), "a = 1;\n");
+    EXPECT_EQ(ReadFile("p(tam).BAK"), "a = 1\n");
+    EXPECT_EQ(ReadFile("p.bas"), "c = 3\n");
+}
+
+TEST_F(ConvertFileTest, SourceAndAnyStemOutAreLeftUntouched) {
+    WriteFile("s.c", "a = 1;\r\n");
+    WriteFile("s.out", "mine");
+    fs::permissions(Path("s.c"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    auto before = fs::last_write_time(Path("s.c"));
+    ASSERT_EQ(Run(Path("s.c")), 0);
+    EXPECT_EQ(ReadFile("s.c"), "a = 1;\r\n");
+    EXPECT_EQ(fs::last_write_time(Path("s.c")), before);
+    EXPECT_EQ(ReadFile("s.out"), "mine");
+    EXPECT_EQ(ReadFile("s.bas"), "a = 1\n");
+}
+
+TEST_F(ConvertFileTest, DotsInTheDirectoryDoNotCutTheStem) {
+    fs::create_directories(dir_ / "my.dir");
+    WriteFile("my.dir/prog.v2.c", "a = 1;\n");
+    ASSERT_EQ(Run(Path("my.dir/prog.v2.c")), 0);
+    EXPECT_EQ(ReadFile("my.dir/prog.bas"), "a = 1\n");
+    EXPECT_TRUE(fs::exists(Path("my.dir/prog(c).BAK")));
+}
+
+TEST_F(ConvertFileTest, AnUnwritableOutputIsReportedAndTheOldOutputKept) {
+    WriteFile("w.c", "a = 1;\n");
+    fs::create_directories(dir_ / "w.bas");  // a directory where the output should go
+    EXPECT_EQ(Run(Path("w.c")), 1);
+    EXPECT_EQ(err_.str(), "Can't open file " + Path("w.bas") + "\n");
+    EXPECT_TRUE(fs::is_directory(Path("w.bas")));
+    EXPECT_TRUE(fs::exists(Path("w.c")));
+}
