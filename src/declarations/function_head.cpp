@@ -1,9 +1,136 @@
+// Heads of C function definitions become SUB or FUNCTION heads; the heads
+// of main and WinMain get their own treatment.
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int TranslateFunctionHead(Translator&) { return 1; }
+namespace {
 
-int CleanFunctionHead(Translator&) { return 1; }
+// Index of the first "," or ")" after `from`, up to `limit`; -1 when none.
+int NextSeparator(const Translator& t, int from, int limit) {
+    for (int j = from + 1; j <= limit; ++j)
+        if (t.TokAt(j) == "," || t.TokAt(j) == ")") return j;
+    return -1;
+}
+
+int LastCloseParen(const Translator& t) {
+    for (int i = t.lastToken; i >= 0; --i)
+        if (t.TokAt(i) == ")") return i;
+    return -1;
+}
+
+// A body brace on the head's own line is sent on as a line of its own, so
+// that it opens the body's block just as a brace on the next line would.
+void KeepBodyBrace(Translator& t, bool hadBrace) {
+    if (hadBrace) t.pendingText = "{ " + t.pendingText;
+}
+
+// Parameters: "type name" becomes "name AS type", each "*" a PTR after the
+// type, and a reference parameter "&name" becomes "BYREF name".
+void TranslateParameters(Translator& t) {
+    int p = LastCloseParen(t);
+    for (int i = p; i >= 3; --i) {
+        if (!t.IsTypeName(t.TokAt(i))) continue;
+        const int sep = NextSeparator(t, i, p);
+        if (sep < 0) continue;
+        const std::string type = t.TokAt(i);
+        t.InsertToken(type, sep);
+        t.InsertToken("AS", sep);
+        t.Tok(i).clear();
+        p += 2;
+    }
+    t.CompactTokens();
+    p = LastCloseParen(t);
+    for (int i = p; i >= 3; --i) {
+        if (t.TokAt(i) != "*") continue;
+        const int sep = NextSeparator(t, i, p);
+        if (sep < 0) continue;
+        t.InsertToken("PTR", sep);
+        ++p;
+        t.Tok(i).clear();
+    }
+    for (int i = 3; i <= t.lastToken; ++i)
+        if (StartsWith(t.TokAt(i), "&")) t.Tok(i) = "BYREF " + t.TokAt(i).substr(1);
+}
+
+}  // namespace
+
+int TranslateFunctionHead(Translator& t) {
+    t.beforeFirstFunction = 0;
+    if (t.TokAt(0) == "static") {
+        t.Tok(0).clear();
+        t.CompactTokens();
+    }
+    const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{";
+    const int c = LastCloseParen(t);
+    if (c >= 0) {
+        if (LCase(t.TokAt(2)) == "wndproc") t.Tok(2) = "WndMainProc";
+        const std::string& second = t.TokAt(1);
+        if ((second == "APIENTRY" || second == "WINAPI") && UCase(t.TokAt(2)) == "WINMAIN") {
+            // The fixed places of the four parameter names in
+            // "int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d)".
+            const int names[4] = {5, 8, 11, 14};
+            for (int k = 0; k < 4; ++k) t.winMainParams[k] = t.TokAt(names[k]);
+            t.Tok(0) = "FUNCTION";
+            t.Tok(1) = "WinMain()";
+            t.lastToken = 1;
+            t.pendingBlock.closer = "END FUNCTION";
+            t.inWinMain = 1;
+            KeepBodyBrace(t, hadBrace);
+            return 1;
+        }
+        if (second == "CALLBACK" || second == "APIENTRY" || second == "WINAPI") {
+            t.Tok(1).clear();
+            t.Tok(0) += " CALLBACK";
+        }
+        if (LCase(t.TokAt(1)) == "main") {
+            // main's head is not written; its body is a block without closer.
+            t.inMain = 1;
+            t.pendingBlock.closer.clear();
+            KeepBodyBrace(t, hadBrace);
+            return 0;
+        }
+        if (t.TokAt(0) != "void") {
+            // With a body brace at the end this overwrites the "{"; the slot
+            // past lastToken still holds a copy of it, so it comes back last.
+            const std::string type = t.TokAt(0);
+            t.Tok(c + 1) = "AS";
+            t.Tok(c + 2) = type;
+            t.lastToken += 2;
+        }
+    }
+    if (t.TokAt(0) == "void") {
+        t.Tok(0) = "SUB";
+        t.pendingBlock.closer = "END SUB";
+    } else {
+        t.Tok(0) = "FUNCTION";
+        t.pendingBlock.closer = "END FUNCTION";
+    }
+    int stars = 0;
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("; ++i) {
+        if (t.TokAt(i) == "*") {
+            t.Tok(i).clear();
+            ++stars;
+        }
+    }
+    for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
+    t.CompactTokens();
+    if (t.TokAt(3) == "void") {
+        t.Tok(3).clear();
+        return 1;
+    }
+    TranslateParameters(t);
+    return 1;
+}
+
+int CleanFunctionHead(Translator& t) {
+    if (t.TokAt(0) != "FUNCTION" && t.TokAt(0) != "SUB") return 1;
+    for (int i = 0; i <= t.lastToken; ++i) {
+        if (t.TokAt(i) == "FILE" && t.TokAt(i + 1) == "PTR") t.Tok(i + 1).clear();
+        if (LCase(t.TokAt(i)) == "const") t.Tok(i).clear();
+    }
+    return 1;
+}
 
 }  // namespace xlat

@@ -1,13 +1,202 @@
+// C declarations become DIM RAW, GLOBAL or STATIC lines; initialised arrays
+// and strings become SET / SHAREDSET blocks; function heads go on to the
+// function-head pass.
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int TranslateDeclaration(Translator&) { return 1; }
+namespace {
 
-int TranslateInitialiser(Translator&) { return 1; }
+// Inserts `as` and `type` in front of every "," and ";" of the line, so each
+// declarator gets its own type.
+void InsertTypeBeforeSeparators(Translator& t, std::string_view as, const std::string& type) {
+    for (int i = t.lastToken; i >= 0; --i) {
+        if (t.TokAt(i) != "," && t.TokAt(i) != ";") continue;
+        t.InsertToken(type, i);
+        t.InsertToken(as, i);
+    }
+}
 
-int TranslateVariables(Translator&) { return 1; }
+// `char s[] = "ab" "cd";` and `char *p = "x";`: written here as a SET block
+// holding one literal per line.
+void WriteStringInitialiser(Translator& t, int equals) {
+    const bool backslash = Contains(t.lineText, "\\");
+    if (backslash) t.Write("$IPRINT_OFF");
+    int typeIndex = 0;
+    std::string keyword = "SET";
+    if (t.TokAt(0) == "static") {
+        t.Tok(0).clear();
+        typeIndex = 1;
+        keyword = "SHAREDSET";
+    }
+    const std::string type = t.TokAt(typeIndex);
+    t.Tok(typeIndex).clear();
+    int stars = 0;
+    for (int i = typeIndex + 1; i < equals; ++i) {
+        if (t.TokAt(i) == "*") {
+            t.Tok(i).clear();
+            ++stars;
+        }
+        t.Tok(typeIndex) += " " + t.TokAt(i);
+        t.Tok(i).clear();
+    }
+    std::string head = keyword + t.TokAt(typeIndex) + " AS " + type;
+    for (int k = 0; k < stars; ++k) head += " PTR";
+    t.Write(head);
+    t.Tok(typeIndex).clear();
+    for (int i = equals + 1; i < t.lastToken; ++i) {
+        t.Write(t.TokAt(i));
+        t.Tok(i).clear();
+    }
+    t.Tok(equals).clear();
+    t.Write("END SET");
+    if (backslash) t.Write("$IPRINT_ON");
+    t.pendingText.clear();
+    t.lineText.clear();
+}
 
-void DeclarationToDim(Translator&, std::string&) {}
+// `int a[3] = {1, 2, 3};`: the line becomes the SET head and the brace part
+// goes on as the next line, where its "{" opens the SET block.
+void RewriteBraceInitialiser(Translator& t, int equals) {
+    std::string keyword = "SET";
+    if (t.TokAt(0) == "static") {
+        t.Tok(0) = t.TokAt(1);
+        t.Tok(1).clear();
+        keyword = "SHAREDSET";
+    }
+    t.scratchText.clear();
+    for (int i = equals + 1; i <= t.lastToken; ++i) {
+        t.scratchText += t.TokAt(i) + " ";
+        t.Tok(i).clear();
+    }
+    t.pendingText = t.scratchText + t.pendingText;
+    t.Tok(equals).clear();
+    const std::string type = t.TokAt(0);
+    t.Tok(++t.lastToken) = "AS";
+    t.Tok(++t.lastToken) = type;
+    t.Tok(0) = keyword;
+    t.CompactTokens();
+    t.pendingBlock.closer = "END SET";
+}
+
+// Each "*" outside a subscript becomes a PTR after its declarator's type.
+// The line ends in "," here, so every declarator is followed by one.
+void StarsToPtr(Translator& t) {
+    bool inBrackets = false;
+    for (int i = t.lastToken; i >= 0; --i) {
+        const std::string& token = t.TokAt(i);
+        if (token == "]") {
+            inBrackets = true;
+        } else if (token == "[") {
+            inBrackets = false;
+        } else if (!inBrackets && token == "*") {
+            t.Tok(i).clear();
+            for (int j = i + 1; j <= t.lastToken; ++j) {
+                if (t.TokAt(j) == ",") {
+                    t.InsertToken("PTR", j);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int TranslateDeclaration(Translator& t) {
+    if (!IsVoidOrStorage(t.TokAt(0)) && !t.IsTypeName(t.TokAt(0))) return 1;
+    // `list = create(value);` is an assignment even when list names a type.
+    if (t.TokAt(1) == "=") return 1;
+    if (!TranslateInitialiser(t)) return 1;
+    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";") return TranslateVariables(t) ? 1 : 0;
+    return TranslateFunctionHead(t) ? 1 : 0;
+}
+
+int TranslateInitialiser(Translator& t) {
+    int equals = 0;
+    for (int i = 1; i <= t.lastToken; ++i) {
+        const std::string& token = t.TokAt(i);
+        if (token == "=") {
+            equals = i;
+            t.JoinTokens();
+            if (StartsWith(t.TokAt(i + 1), "\"") && EndsWith(t.TokAt(t.lastToken - 1), "\"") &&
+                t.TokAt(t.lastToken) == ";") {
+                WriteStringInitialiser(t, equals);
+                return 0;
+            }
+        } else if (token == "{" && equals > 0) {
+            RewriteBraceInitialiser(t, equals);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int TranslateVariables(Translator& t) {
+    t.JoinTokens();
+    if (t.TokAt(t.lastToken - 1) == ")" && t.beforeFirstFunction == 1) {
+        // A prototype at file level: nothing is written for it.
+        t.lineText.clear();
+        t.lineComment.clear();
+        return 0;
+    }
+    if (t.TokAt(0) == "static") {
+        const std::string type = t.TokAt(1);
+        if (t.beforeFirstFunction == 1) {
+            t.Tok(0) = "GLOBAL";
+            InsertTypeBeforeSeparators(t, " AS", type);
+            if (t.inTypeDef) t.Tok(0).clear();
+        } else {
+            t.Tok(0) = "STATIC";
+            InsertTypeBeforeSeparators(t, "AS", type);
+        }
+        t.Tok(1).clear();
+    } else {
+        if (t.TokAt(0) == "register") {
+            t.Tok(0).clear();
+            t.CompactTokens();
+        }
+        t.JoinTokens();
+        if (Contains(t.lineText, ")")) {
+            // An initialiser with a call: the declaration is written now and
+            // the assignment is translated as the next statement.
+            for (int i = 0; i <= t.lastToken; ++i) {
+                if (t.TokAt(i) != "=") continue;
+                std::string assignment;
+                for (int j = i - 1; j <= t.lastToken; ++j) assignment += t.TokAt(j);
+                t.pendingText = assignment + t.pendingText;
+                t.Tok(i) = ";";
+                t.lastToken = i;
+                break;
+            }
+        }
+        const std::string type = t.TokAt(0);
+        InsertTypeBeforeSeparators(t, "AS", type);
+        t.Tok(0) = "GLOBAL";
+        if (t.inTypeDef) t.Tok(0).clear();
+        if (t.beforeFirstFunction == 0) {
+            t.InsertToken("RAW", 1);
+            t.Tok(0) = "DIM";
+        }
+    }
+    t.CompactTokens();
+    t.Tok(t.lastToken) = ",";
+    StarsToPtr(t);
+    t.Tok(t.lastToken).clear();
+    return 1;
+}
+
+void DeclarationToDim(Translator& t, std::string& text) {
+    text = Trim(text);
+    text = Replace(text, "==", "=");
+    text = Replace(text, "|", " BOR ");
+    text = Replace(text, "& ", "&");
+    text = Replace(text, " )", ")");
+    text = Replace(text, "( ", "(");
+    const std::string type = Extract(text, " ");
+    if (!t.IsTypeName(type)) return;
+    text = "DIM RAW " + Mid(text, static_cast<long>(type.size()) + 1) + " AS " + type;
+}
 
 }  // namespace xlat

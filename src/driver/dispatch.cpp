@@ -24,7 +24,9 @@ bool LineHasToken(const Translator& t, std::string_view token) {
 int DispatchStatement(Translator& t) {
     t.CompactTokens();
     for (;;) {
-        const std::string first = t.TokAt(0);
+        // Slots past lastToken may still hold old text: a line with no token
+        // left has no first word.
+        const std::string first = t.lastToken >= 0 ? t.TokAt(0) : std::string();
         if (first == "#define") return TranslateDefine(t) ? RunTail(t) : 0;
         if (first == "typedef") return TranslateTypedef(t) ? RunTail(t) : 0;
         if (first == "struct") return TranslateStruct(t) ? RunTail(t) : 0;

@@ -1,7 +1,222 @@
+// The brace pass: "{" opens the block that the last header armed in
+// pendingBlock, "}" closes the innermost block and writes its BASIC closer.
+#include <cctype>
+
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int HandleBraces(Translator&) { return 1; }
+namespace {
+
+bool IsWordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// True when `text` begins with `word` as a whole word ("else{" and
+// "else if" do, "elsewhere" does not).
+bool BeginsWithWord(std::string_view text, std::string_view word) {
+    return StartsWith(text, word) && (text.size() == word.size() || !IsWordChar(text[word.size()]));
+}
+
+void ForgetPendingBlock(Translator& t) {
+    t.pendingBlock.closer.clear();
+    t.pendingBlock.autoClose = 0;
+}
+
+// Pops the step record of a for loop (below its NEXT marker) and writes the
+// step and the end of the loop.
+void CloseForLoop(Translator& t) {
+    const BlockRecord step = t.PopBlock();
+    t.Write(step.closer);
+    t.Write("WEND");
+    t.scratchText.clear();
+}
+
+// Closes every block above whose body had no braces of its own.
+void RunCascade(Translator& t) {
+    while (t.TopBlock() && t.TopBlock()->autoClose == 1) {
+        t.pendingBlock = t.PopBlock();
+        if (!t.pendingBlock.declaration.empty()) {
+            // A structure that declares variables: the declaration is
+            // translated as the next statement.
+            t.pendingText = t.pendingBlock.declaration + " " + t.pendingText;
+        } else if (t.pendingBlock.closer == "NEXT") {
+            CloseForLoop(t);
+        } else {
+            t.Write(t.pendingBlock.closer);
+        }
+    }
+}
+
+// Writes what is left of the current line now, as the driver's last steps
+// would, so that lines of closed outer blocks can follow it.
+void FinishLineNow(Translator& t) {
+    if (t.inWinMain) RenameWinMainParams(t);
+    RewriteExpression(t);
+}
+
+// Moves tokens from..lastToken in front of pendingText; the line ends before.
+void MoveRestToPending(Translator& t, int from) {
+    std::string rest;
+    for (int i = from; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
+    t.pendingText = rest + t.pendingText;
+    t.lastToken = from - 1;
+}
+
+// A whole-line comment or a blank line between a do body's "}" and its
+// while tail: writes it as the comment pass would and returns true.
+bool WriteSkippedLine(Translator& t, const std::string& line) {
+    const std::string text = Replace(Trim(line), "\t", "   ");
+    if (text.empty()) {
+        t.Write("");
+        return true;
+    }
+    if (StartsWith(text, "//")) {
+        t.Write2("'", Mid(text, 3));
+        return true;
+    }
+    const long open = InStr(text, "/*");
+    const long close = InStr(text, "*/");
+    if (open == 1 && close > open && close == static_cast<long>(text.size()) - 1) {
+        t.Write2("'", Mid(Remove(Replace(text, "/*", "//"), "*/"), 3));
+        return true;
+    }
+    return false;
+}
+
+// The "}" of a do body with no while after it on its line. When the while
+// tail is the next statement, the "}" is sent back joined with it so that it
+// closes the loop as "LOOP WHILE ..."; returns true then.
+bool JoinWhileTail(Translator& t, int i) {
+    if (i != t.lastToken) return false;
+    if (!Trim(t.pendingText).empty()) {
+        if (!BeginsWithWord(Trim(t.pendingText), "while")) return false;
+        t.pendingText = "} " + Trim(t.pendingText);
+    } else {
+        std::string next;
+        bool found = false;
+        while (!t.AtEnd()) {
+            next = t.ReadLine();
+            if (WriteSkippedLine(t, next)) continue;
+            found = true;
+            break;
+        }
+        if (!found) return false;
+        if (!BeginsWithWord(Trim(next), "while")) {
+            t.pendingText = next;
+            return false;
+        }
+        t.pendingText = "} " + Trim(next);
+    }
+    // The "}" comes back with its tail; its trailing comment stays pending
+    // and is written with the LOOP WHILE line.
+    t.lastToken = -1;
+    t.lineText.clear();
+    return true;
+}
+
+// "}" of a do body. Returns the pass result, or -1 to go on with the walk.
+int CloseDoLoop(Translator& t, int i) {
+    if (t.TokAt(i + 1) != "while" && JoinWhileTail(t, i)) return 0;
+    t.PopBlock();
+    t.Tok(i) = "LOOP";
+    if (t.TokAt(i + 1) == "while") {
+        t.Tok(i + 1) = "WHILE";
+        if (t.TokAt(i + 2) == "(") {
+            const int close = FindMatchingParen(t, i + 2);
+            t.Tok(i + 2).clear();
+            t.Tok(close).clear();
+        }
+    } else if (i < t.lastToken) {
+        MoveRestToPending(t, i + 1);
+    }
+    if (!(t.TopBlock() && t.TopBlock()->autoClose == 1)) return 1;
+    FinishLineNow(t);
+    RunCascade(t);
+    ForgetPendingBlock(t);
+    return 0;
+}
+
+// "}" of an IF block: looks ahead for an else, which reopens the same IF.
+// Returns the pass result, or -1 to go on with the walk.
+int CloseIfBlock(Translator& t, int i) {
+    std::string remembered;
+    if (Trim(t.pendingText).empty()) {
+        std::string look;
+        while (!t.AtEnd()) {
+            look = t.ReadLine();
+            const std::string stripped = LTrim(look);
+            if (StartsWith(stripped, "//")) {
+                remembered = " ' " + Mid(Replace(stripped, "\t", "   "), 3);
+                look.clear();
+            }
+            if (!look.empty()) break;
+        }
+        t.pendingText += look;
+    }
+    if (!BeginsWithWord(Trim(t.pendingText), "else")) {
+        t.pendingBlock = t.PopBlock();
+        t.Tok(i).clear();
+        RewriteExpression(t);
+        t.Write(t.pendingBlock.closer);
+        if (!remembered.empty()) t.Write(remembered);
+        RunCascade(t);
+        ForgetPendingBlock(t);
+        return 0;
+    }
+    t.pendingBlock.closer = t.PopBlock().closer;
+    t.Tok(i).clear();
+    if (!remembered.empty()) t.Write(remembered);
+    return -1;
+}
+
+// "}" that closes the innermost block.
+int CloseBlock(Translator& t, int i) {
+    const BlockRecord* top = t.TopBlock();
+    const std::string closer = top ? top->closer : "";
+    // A "}" followed by while ends a do loop only when the innermost block
+    // is a do body; otherwise the while starts a loop of its own.
+    if (closer != "LOOP" && t.TokAt(i + 1) == "while") MoveRestToPending(t, i + 1);
+    if (closer == "END TYPE") t.inTypeDef = 0;
+    if (closer == "LOOP") return CloseDoLoop(t, i);
+    if (closer == "NEXT") {
+        t.PopBlock();
+        CloseForLoop(t);
+        RunCascade(t);
+        ForgetPendingBlock(t);
+        t.Tok(i).clear();
+        RewriteExpression(t);
+        return 0;
+    }
+    if (closer == "END IF") return CloseIfBlock(t, i);
+    t.Tok(i).clear();
+    t.pendingBlock = t.PopBlock();
+    if (!t.pendingBlock.declaration.empty()) {
+        t.pendingText = t.pendingBlock.declaration + " " + t.pendingText;
+    } else if (!t.pendingBlock.closer.empty()) {
+        t.Write(t.pendingBlock.closer);
+    }
+    RunCascade(t);
+    ForgetPendingBlock(t);
+    return -1;
+}
+
+}  // namespace
+
+int HandleBraces(Translator& t) {
+    for (int i = 0; i <= t.lastToken; ++i) {
+        if (t.TokAt(i) == "{") {
+            t.PushBlock(t.pendingBlock);
+            t.Tok(i).clear();
+            t.pendingBlock = BlockRecord{};
+        }
+        if (t.TokAt(i) == "}") {
+            const int result = CloseBlock(t, i);
+            if (result >= 0) return result;
+        }
+    }
+    return 1;
+}
 
 }  // namespace xlat
