@@ -1,7 +1,155 @@
+// The output indenter: the translation writes every BASIC line flush left;
+// this re-indents the finished text by the words that open and close blocks
+// and moves trailing comments onto a column grid.
 #include "driver/indent.hpp"
+
+#include <array>
+
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-std::string IndentOutput(std::string_view basText) { return std::string(basText); }
+namespace {
+
+constexpr long kIndentWidth = 3;
+constexpr long kFirstCommentColumn = 59;
+
+enum class Mark { None, Indent, Outdent, Else, ElseIf };
+
+// The FUNCTION = line assigns the function's result; it opens nothing.
+bool HoldsNoAssignment(std::string_view line) { return !Contains(line, "="); }
+// A lone END ends the program; it closes nothing.
+bool IsNotLoneEnd(std::string_view line) { return RTrim(UCase(line)) != "END"; }
+
+struct PrefixMark {
+    std::string_view prefix;
+    bool upper;  // compare the upper-cased line (the OpenGL names are exact)
+    Mark mark;
+    bool (*alsoNeeds)(std::string_view line) = nullptr;
+};
+
+// Tested in this order on the normalised line; a later match wins.
+constexpr std::array<PrefixMark, 24> kPrefixMarks = {{
+    {"DO ", true, Mark::Indent},
+    {"WHILE ", true, Mark::Indent},
+    {"SUB ", true, Mark::Indent},
+    {"CALLBACK ", true, Mark::Indent},
+    {"SELECT ", true, Mark::Indent},
+    {"TYPE ", true, Mark::Indent},
+    {"FOR ", true, Mark::Indent},
+    {"SET ", true, Mark::Indent},
+    {"SHAREDSET ", true, Mark::Indent},
+    {"REPEAT ", true, Mark::Indent},
+    {"glPushMatrix", false, Mark::Indent},
+    {"glNewList", false, Mark::Indent},
+    {"glBegin", false, Mark::Indent},
+    {"FUNCTION ", true, Mark::Indent, HoldsNoAssignment},
+    {"LOOP ", true, Mark::Outdent},
+    {"WEND ", true, Mark::Outdent},
+    {"NEXT ", true, Mark::Outdent},
+    {"ENDIF ", true, Mark::Outdent},
+    {"glPopMatrix", false, Mark::Outdent},
+    {"glEndList", false, Mark::Outdent},
+    {"glEnd", false, Mark::Outdent},
+    {"END ", true, Mark::Outdent, IsNotLoneEnd},
+    {"ELSE ", true, Mark::Else},
+    {"ELSEIF", true, Mark::ElseIf},
+}};
+
+// The code part of a line: the text before its first apostrophe, without
+// trailing blanks.
+std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); }
+
+class Indenter {
+public:
+    std::string IndentLine(std::string_view rawLine) {
+        // Earlier indentation is discarded; a non-empty line ends in exactly
+        // one blank, which the keyword tests rely on.
+        const std::string line = LTrim(Trim(rawLine) + " ", '\t');
+        const std::string upper = UCase(line);
+        const Mark mark = DecideMark(line, upper);
+
+        long column = indent_;
+        switch (mark) {
+            case Mark::Indent: indent_ += kIndentWidth; break;
+            case Mark::Outdent:
+                indent_ = indent_ > kIndentWidth ? indent_ - kIndentWidth : 0;
+                column = indent_;
+                break;
+            case Mark::Else:
+            case Mark::ElseIf:
+                if (indent_ >= kIndentWidth) column = indent_ - kIndentWidth;
+                break;
+            case Mark::None: break;
+        }
+        return RTrim(AlignComment(RTrim(Space(column) + line)));
+    }
+
+private:
+    long indent_ = 0;
+    bool continued_ = false;  // an IF condition continues on the next line
+
+    Mark DecideMark(std::string_view line, std::string_view upper) {
+        Mark mark = Mark::None;
+        for (const PrefixMark& p : kPrefixMarks)
+            if (StartsWith(p.upper ? upper : line, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
+                mark = p.mark;
+        if (StartsWith(upper, "IF ")) ApplyIfRules(line, upper, mark);
+        // Runs on the IF line itself too, right after the IF rules.
+        if (continued_) ApplyContinuationRule(line, mark);
+        return mark;
+    }
+
+    // An IF opens a level when the line ends with THEN, when only a comment
+    // follows THEN, or when the condition continues on the next line.
+    void ApplyIfRules(std::string_view line, std::string_view upper, Mark& mark) {
+        if (Right(upper, 5) == "THEN ") mark = Mark::Indent;
+        long then = InStr(upper, "THEN");
+        std::string afterThen = Trim(then > 0 ? Mid(line, then + 4) : Mid(line, 4));
+        if (StartsWith(afterThen, "'")) mark = Mark::Indent;
+        if (EndsWith(CodePart(line), "_")) {
+            mark = Mark::Indent;
+            continued_ = true;
+        }
+    }
+
+    // The line that holds the THEN of a continued IF: when a statement
+    // follows the THEN it was a one-line IF after all, and its level goes.
+    void ApplyContinuationRule(std::string_view line, Mark& mark) {
+        std::string code = UCase(CodePart(line) + " ");
+        if (!Contains(code, "THEN")) return;
+        if (Right(code, 5) != "THEN ") mark = Mark::Outdent;
+        continued_ = false;
+    }
+
+    // Moves a trailing comment to the first grid column past the code.
+    static std::string AlignComment(const std::string& line) {
+        if (!Contains(line, "'")) return line;
+        std::string code = CodePart(line);
+        const long length = static_cast<long>(code.size());
+        // An apostrophe inside a string literal, or a comment on its own line.
+        if (code.empty() || Tally(code, "\"") % 2 != 0) return line;
+        long column = kFirstCommentColumn;
+        while (length >= column) column += 10;
+        return code + Space(column - length) + "'" + Remain(line, "'");
+    }
+};
+
+}  // namespace
+
+std::string IndentOutput(std::string_view basText) {
+    Indenter indenter;
+    std::string result;
+    result.reserve(basText.size() + basText.size() / 4);
+    size_t pos = 0;
+    while (pos < basText.size()) {
+        size_t end = basText.find('\n', pos);
+        if (end == std::string_view::npos) end = basText.size();
+        result += indenter.IndentLine(basText.substr(pos, end - pos));
+        result += '\n';
+        pos = end + 1;
+    }
+    return result;
+}
 
 }  // namespace xlat

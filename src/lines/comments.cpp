@@ -1,7 +1,69 @@
+// The comment pass: C comments become BASIC comments (an apostrophe).
+//
+// The pre-pass has already moved whatever followed a "*/" onto a line of its
+// own, so a comment closer is only ever looked for at the end of a line.
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int ConvertComments(Translator&) { return 1; }
+namespace {
+
+// A block comment that began on this line and runs over the next ones: each
+// line is written as a comment until the one that ends with the closer.
+int CopyBlockComment(Translator& t) {
+    std::string line = Replace(t.lineText, "/*", " ");
+    for (;;) {
+        t.Write2("'", line);
+        if (t.AtEnd()) t.Fatal("Sorry: We got lost formating comments", "block comment not closed");
+        line = Replace(Trim(t.ReadLine()), "\t", "   ");
+        if (EndsWith(RTrim(line), "*/") || Right(line, 3) == "* /") break;
+    }
+    t.lineText = Remove(Remove(line, "*/"), "* /");
+    t.Write2("' ", t.lineText);
+    return 0;
+}
+
+// Cuts a trailing "//" comment off the line into lineComment. The line is
+// split at its slashes (never inside a string literal); the first two slash
+// tokens in a row begin the comment.
+int CutTrailingComment(Translator& t) {
+    // The character literal of a slash must not be taken for a comment.
+    ReplaceOutsideQuotes(t.lineText, "'/'", "47");
+    Tokenize(t, "/");
+    for (int i = 0; i < t.lastToken; ++i) {
+        if (t.TokAt(i) != "/" || t.TokAt(i + 1) != "/") continue;
+        std::string code;
+        for (int j = 0; j < i; ++j) code += t.TokAt(j);
+        std::string comment;
+        for (int j = i + 2; j <= t.lastToken; ++j) comment += t.TokAt(j);
+        t.lineText = Trim(code);
+        t.lineComment = std::move(comment);
+        break;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int ConvertComments(Translator& t) {
+    // A block comment that closes on its own line is handled as a "//" one.
+    long opener = InStr(t.lineText, "/*");
+    long closer = InStr(t.lineText, "*/");
+    if (opener < closer) t.lineText = Remove(Replace(t.lineText, "/*", "//"), "*/");
+
+    if (StartsWith(LTrim(t.lineText), "/*")) return CopyBlockComment(t);
+
+    if (StartsWith(t.lineText, "//")) {
+        t.Write2("'", Mid(t.lineText, 3));
+        return 0;
+    }
+    if (t.lineText.empty()) {
+        // Blank lines of the source survive.
+        t.Write("");
+        return 0;
+    }
+    return CutTrailingComment(t);
+}
 
 }  // namespace xlat

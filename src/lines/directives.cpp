@@ -1,9 +1,140 @@
+// The preprocessor passes: #include lines, and the conditional-compilation
+// directives that become the dialect's own "$IF" family.
+#include <array>
+
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int ConvertIncludes(Translator&) { return 1; }
+namespace {
 
-int ConvertConditionals(Translator&) { return 1; }
+// Headers whose declarations the BASIC dialect already has: dropped.
+constexpr std::array<std::string_view, 18> kDroppedHeaders = {
+    "#include <windows.h>", "#include <windowsx.h>", "#include <commctrl.h>",
+    "#include <mmsystem.h>", "#include <shellapi.h>", "#include <shlobj.h>",
+    "#include <winsock2.h>", "#include <richedit.h>", "#include <conio.h>",
+    "#include <ctype.h>",    "#include <math.h>",    "#include <stdio.h>",
+    "#include <string.h>",   "#include <stddef.h>",  "#include <stdlib.h>",
+    "#include <setjmp.h>",   "#include <time.h>",    "#include <stdarg.h>",
+};
+
+struct LibraryHeader {
+    std::string_view key;
+    std::string_view library;
+};
+
+// Headers whose import library must be linked.
+constexpr std::array<LibraryHeader, 4> kLibraryHeaders = {{
+    {"#include <mmsystem.h>", "$LIBRARY <winmm.lib>"},
+    {"#include <gl\\gl.h>", "$LIBRARY <opengl32.lib>"},
+    {"#include <gl\\glu.h>", "$LIBRARY <glu32.lib>"},
+    {"#include <gl\\glaux.h>", "$LIBRARY <glaux.lib>"},
+}};
+
+struct DirectiveWord {
+    std::string_view word;
+    std::string_view basic;
+};
+
+// Tested in this order: "#ifdef" must not be taken for "#ifndef".
+constexpr std::array<DirectiveWord, 4> kDirectiveWords = {{
+    {"#ifndef", "$IFNDEF"},
+    {"#ifdef", "$IF"},
+    {"#else", "$ELSE"},
+    {"#endif", "$ENDIF"},
+}};
+
+// Directives that BASIC cannot express; written through as raw C behind "!".
+constexpr std::array<std::string_view, 2> kRawDirectives = {"#if ", "#elif "};
+
+bool IsWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// True when the line begins with `word` as a whole word.
+bool StartsWithWord(std::string_view line, std::string_view word) {
+    return StartsWith(line, word) && (line.size() == word.size() || !IsWordChar(line[word.size()]));
+}
+
+// "#else {" or "#endif }": the brace belongs to the code, not to the
+// directive, so the text from the first brace on is sent on as the next line.
+void SplitBraceOffDirective(Translator& t) {
+    std::string_view line = t.lineText;
+    for (std::string_view word : {std::string_view("#else"), std::string_view("#endif")}) {
+        if (!StartsWithWord(line, word)) continue;
+        size_t brace = line.find_first_of("{}", word.size());
+        if (brace == std::string_view::npos) return;
+        t.pendingText = Trim(line.substr(brace)) + " " + t.pendingText;
+        t.lineText = RTrim(line.substr(0, brace));
+        return;
+    }
+}
+
+// "#ifdef A B C": only the directive and its first word stay on the line;
+// the other words are processed as the next line.
+void SendExtraWordsOn(Translator& t) {
+    Tokenize(t, " ");
+    if (t.lastToken > 1) {
+        std::string rest = t.pendingText;
+        for (int i = 2; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
+        t.pendingText = Trim(rest);
+        t.lineText = t.TokAt(0) + " " + t.TokAt(1) + " ";
+    }
+    t.lastToken = 0;
+}
+
+}  // namespace
+
+int ConvertIncludes(Translator& t) {
+    std::string key = LCase(Squeeze(t.lineText));
+    if (StartsWith(key, "# ")) key = "#" + Mid(key, 3);
+
+    // The library line comes first, whether the header is then dropped or
+    // written through.
+    for (const LibraryHeader& header : kLibraryHeaders)
+        if (key == header.key) t.Write(header.library);
+    for (std::string_view dropped : kDroppedHeaders) {
+        if (key == dropped) {
+            // A comment on a dropped line goes with it.
+            t.lineComment.clear();
+            return 0;
+        }
+    }
+
+    if (Left(key, 8) != "#include") return 1;
+    if (!t.lineComment.empty()) {
+        long gap = 59 - static_cast<long>(t.lineText.size());
+        if (gap < 1) gap = 10;
+        key += Space(gap) + "//" + t.lineComment;
+        t.lineComment.clear();
+    }
+    t.Write(key);
+    return 0;
+}
+
+int ConvertConditionals(Translator& t) {
+    SplitBraceOffDirective(t);
+    for (const DirectiveWord& d : kDirectiveWords) {
+        if (StartsWith(t.lineText, std::string(d.word) + " ")) {
+            SendExtraWordsOn(t);
+            break;
+        }
+    }
+    for (std::string_view raw : kRawDirectives) {
+        if (StartsWith(t.lineText, raw)) {
+            t.Write2("!", t.lineText);
+            return 0;
+        }
+    }
+    for (const DirectiveWord& d : kDirectiveWords) {
+        if (StartsWith(t.lineText, d.word)) {
+            t.lineText = Replace(t.lineText, d.word, d.basic);
+            t.Write(t.lineText);
+            return 0;
+        }
+    }
+    return 1;
+}
 
 }  // namespace xlat
