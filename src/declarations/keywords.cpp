@@ -1,7 +1,41 @@
 #include "driver/passes.hpp"
+#include "statements/flow_helpers.hpp"
 
 namespace xlat {
 
-int TranslateKeywords(Translator&) { return 1; }
+namespace {
+
+bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
+    for (int i = from; i <= t.lastToken; ++i)
+        if (t.TokAt(i) == text) return true;
+    return false;
+}
+
+}  // namespace
+
+// Single C keywords rewritten wherever they stand; a line with the
+// conditional operator goes out as raw C.
+int TranslateKeywords(Translator& t) {
+    for (int i = t.lastToken; i >= 0; --i) {
+        if (t.TokAt(i) == "delete") {
+            t.Tok(i) = "free(";
+            t.InsertToken(")", i + 2);
+        }
+        if (t.TokAt(i) == "break") t.Tok(i) = "EXIT LOOP";
+        if (t.TokAt(i) == "continue") t.Tok(i) = "ITERATE";
+        if (t.TokAt(i) == "int") t.Tok(i) = "INTEGER";
+        if (t.TokAt(i) == "goto") t.Tok(i) = "GOTO";
+        if (t.TokAt(i) == "FAR" && t.TokAt(i + 1) == "*") t.Tok(i).clear();
+        if (t.TokAt(i) == "?" && HasTokenFrom(t, ":", i)) {
+            WriteRawLine(t);
+            ApplyRawBraces(t);
+            t.lineText.clear();
+            return 0;
+        }
+    }
+    if (t.TokAt(0) == "inline" && t.IsTypeName(t.TokAt(1))) t.Tok(0).clear();
+    t.CompactTokens();
+    return 1;
+}
 
 }  // namespace xlat

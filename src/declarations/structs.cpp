@@ -1,9 +1,120 @@
+#include <cctype>
+
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
+#include "statements/flow_helpers.hpp"
 
 namespace xlat {
 
-int TranslateStruct(Translator&) { return 1; }
+namespace {
 
-int TranslateTypedef(Translator&) { return 1; }
+// The comment of a TYPE head goes on the same line behind four blanks.
+void DecorateTypeComment(Translator& t) {
+    t.lineComment = t.lineComment.empty() ? std::string(" ") : "    '" + t.lineComment;
+}
+
+// Writes the TYPE head and arms its END TYPE for the body's "{".
+void OpenTypeBlock(Translator& t, const std::string& name) {
+    t.Write("TYPE " + name + t.lineComment);
+    t.lineComment.clear();
+    t.pendingBlock = BlockRecord{"END TYPE", 0, ""};
+    if (!t.IsTypeName(name)) t.AddTypeName(name);
+    t.inTypeDef = 1;
+}
+
+bool StartsName(const std::string& token) {
+    return !token.empty() && (std::isalpha(static_cast<unsigned char>(token[0])) || token[0] == '_');
+}
+
+// `struct p1 , * pp ; point {` (a definition that declares variables, its
+// declarators moved in front by the pre-pass) or the anonymous
+// `struct v ; {`: a TYPE block, and after its END TYPE the declaration
+// `point p1 , * pp ;` translated like any other. Returns 0 when the line had
+// another shape.
+int TranslateStructWithVariables(Translator& t) {
+    const int last = t.lastToken;
+    if (last < 3 || t.TokAt(last) != "{") return 0;
+    int semicolon = 1;
+    while (semicolon < last && t.TokAt(semicolon) != ";") ++semicolon;
+    if (semicolon < 2) return 0;
+    std::string name;
+    if (semicolon == last - 2 && t.TokAt(last - 1) != ";") {
+        name = t.TokAt(last - 1);
+    } else if (semicolon == last - 1) {
+        for (int i = 1; i < semicolon && name.empty(); ++i)
+            if (StartsName(t.TokAt(i))) name = "T" + UCase(t.TokAt(i));
+        if (name.empty()) return 0;
+    } else {
+        return 0;
+    }
+    DecorateTypeComment(t);
+    const std::string declaration = name + " " + TokensWithBlanks(t, 1, semicolon - 1) + ";";
+    t.PushBlock(BlockRecord{"", 1, declaration});
+    OpenTypeBlock(t, name);
+    t.pendingText = "{ " + t.pendingText;
+    return 1;
+}
+
+}  // namespace
+
+int TranslateStruct(Translator& t) {
+    if (TranslateStructWithVariables(t)) return 0;
+    DecorateTypeComment(t);
+    if (t.lastToken > 2) {
+        // `struct point p ;`: a declaration with the tag as its type.
+        t.Tok(0).clear();
+        t.CompactTokens();
+        if (!t.IsTypeName(t.TokAt(0))) t.AddTypeName(t.TokAt(0));
+        return 1;
+    }
+    // `struct point {`, or `struct p ;` whose body follows: the variable is
+    // declared by a record under the TYPE block, closed with it.
+    std::string name = t.TokAt(0);
+    for (int i = t.lastToken; i >= 1; --i) {
+        const std::string& token = t.TokAt(i);
+        if (token == ";") {
+            const std::string w = t.TokAt(i - 1);
+            t.pendingBlock.closer = "GLOBAL " + w + " AS T" + UCase(w);
+            t.pendingBlock.autoClose = 1;
+            t.PushBlock(t.pendingBlock);
+            t.Tok(i - 1) = "T" + UCase(w);
+        } else if (token != "{") {
+            name = token;
+            break;
+        }
+    }
+    OpenTypeBlock(t, name);
+    if (t.TokAt(t.lastToken) == "{") t.pendingText = "{" + t.pendingText;
+    return 0;
+}
+
+int TranslateTypedef(Translator& t) {
+    if (t.TokAt(1) == "struct") {
+        DecorateTypeComment(t);
+        OpenTypeBlock(t, t.TokAt(2));
+        if (t.TokAt(t.lastToken) == "{") t.pendingText = "{" + t.pendingText;
+        return 0;
+    }
+    for (int i = 0; i <= t.lastToken; ++i) {
+        if (t.TokAt(i) != "{") continue;
+        // `typedef enum { ... } NAME;`: the block goes on like a plain enum.
+        t.Tok(0).clear();
+        t.CompactTokens();
+        return 1;
+    }
+    // `typedef double REAL ;` becomes a constant.
+    t.InsertToken(" = ", 2);
+    t.Tok(0) = "CONST ";
+    t.Tok(t.lastToken).clear();
+    t.CompactTokens();
+    t.JoinTokens();
+    if (!t.lineComment.empty()) {
+        t.Write2("  ' ", t.lineComment);
+        t.lineComment.clear();
+    }
+    t.Write(t.lineText);
+    t.AddTypeName(t.TokAt(1));
+    return 0;
+}
 
 }  // namespace xlat

@@ -1,9 +1,118 @@
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
+#include "statements/flow_helpers.hpp"
 
 namespace xlat {
 
-int TranslateWhile(Translator&) { return 1; }
+namespace {
 
-int TranslateFor(Translator&) { return 1; }
+// Index of the first token equal to `text` from `from` on, or lastToken + 1.
+int FindToken(const Translator& t, std::string_view text, int from) {
+    int i = from;
+    while (i <= t.lastToken && t.TokAt(i) != text) ++i;
+    return i;
+}
+
+// Tokens from..to joined with nothing between them, each "," made " : ".
+std::string JoinLoopPart(const Translator& t, int from, int to) {
+    std::string text;
+    for (int i = from; i <= to; ++i) text += t.TokAt(i) == "," ? " : " : t.TokAt(i);
+    return text;
+}
+
+int ParenthesisDepth(const Translator& t) {
+    int depth = 0;
+    for (int i = 0; i <= t.lastToken; ++i) {
+        if (t.TokAt(i) == "(") ++depth;
+        if (t.TokAt(i) == ")") --depth;
+    }
+    return depth;
+}
+
+}  // namespace
+
+int TranslateWhile(Translator& t) {
+    if (t.TokAt(t.lastToken) == "}") {
+        --t.lastToken;
+        t.pendingText = "}" + t.pendingText;
+    }
+    t.Tok(0) = "WHILE";
+    t.pendingBlock.closer = "WEND";
+    t.pendingBlock.autoClose = 0;
+
+    if (t.TokAt(t.lastToken) == ";") {
+        const int h = FindConditionEnd(t);
+        if (h >= 0 && h == t.lastToken - 1) {
+            // `while (cond);`: a loop with an empty body.
+            t.Tok(t.lastToken).clear();
+            RewriteExpression(t);
+            t.Write("WEND");
+            t.pendingBlock.closer.clear();
+            return 0;
+        }
+        if (h >= 0) {
+            // A body without braces is given a pair and processed next.
+            t.pendingText = TokensWithBlanks(t, h + 1, t.lastToken) + " } " + t.pendingText;
+            t.Tok(h + 1) = "{";
+            t.lastToken = h + 1;
+        }
+    }
+
+    EmptyConditionParentheses(t);
+    return 1;
+}
+
+// A for loop becomes its init line, a WHILE line, the body, and at the body's
+// closing brace the step and WEND (the step waits on the block stack under
+// the body's "NEXT" record).
+int TranslateFor(Translator& t) {
+    t.pendingBlock.autoClose = 0;
+    t.CompactTokens();
+
+    // `for (...) if (c) {`: the inner statement goes on as the next line and
+    // the loop closes together with its block.
+    MoveInnerStatement(t);
+
+    // A header spread over lines is joined with the next input line until
+    // its parentheses balance.
+    if (ParenthesisDepth(t) != 0) {
+        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
+        const std::string next = t.ReadLine();
+        t.pendingText = t.pendingText + Trim(t.lineText) + next;
+        return 0;
+    }
+
+    const int firstSemicolon = FindToken(t, ";", 2);
+    std::string init;
+    for (int i = 2; i < firstSemicolon; ++i) {
+        init += t.TokAt(i) == "," ? " : " : t.TokAt(i);
+        init += ' ';
+    }
+    DeclarationToDim(t, init);
+    t.Write(init);
+
+    const int secondSemicolon = FindToken(t, ";", firstSemicolon + 1);
+    t.Write2("WHILE ", JoinLoopPart(t, firstSemicolon + 1, secondSemicolon - 1));
+
+    const int stepEnd = FindToken(t, ")", secondSemicolon + 1);
+    t.pendingBlock.closer = JoinLoopPart(t, secondSemicolon + 1, stepEnd - 1);
+    t.PushBlock(t.pendingBlock);
+
+    const std::string rest = t.pendingText;
+    const std::string body = TokensWithBlanks(t, stepEnd + 1, t.lastToken);
+    if (t.pendingBlock.autoClose == 1) {
+        // The statement moved out above opens the body's block itself.
+        t.pendingText = "{ " + rest;
+    } else if (t.TokAt(t.lastToken) == "{") {
+        t.pendingText = body + rest;
+    } else {
+        t.pendingText = "{" + body + rest + "}";
+    }
+
+    t.lineText.clear();
+    t.scratchText.clear();
+    t.pendingBlock.closer = "NEXT";
+    return 0;
+}
 
 }  // namespace xlat
