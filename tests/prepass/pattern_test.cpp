@@ -1,0 +1,486 @@
+// Tests of the pattern matcher (Part 3.1 with the departures of issue 6).
+#include "prepass/pattern.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace xlat {
+namespace {
+
+std::unique_ptr<CompiledPattern> Compile(std::string_view pattern) {
+  PatternErrors errors;
+  auto compiled = CompilePattern(pattern, &errors);
+  EXPECT_NE(compiled, nullptr) << pattern << ": " << errors.last;
+  EXPECT_EQ(errors.count, 0u);
+  return compiled;
+}
+
+std::string CompileError(std::string_view pattern) {
+  PatternErrors errors;
+  auto compiled = CompilePattern(pattern, &errors);
+  EXPECT_EQ(compiled, nullptr) << pattern;
+  EXPECT_EQ(errors.count, 1u) << pattern;
+  return errors.last;
+}
+
+// The whole match, or "<none>".
+std::string Find(std::string_view pattern, std::string_view text) {
+  auto compiled = Compile(pattern);
+  if (!compiled) return "<bad>";
+  PatternMatch m;
+  if (!MatchPattern(compiled.get(), text, m)) return "<none>";
+  return std::string(m.Group(0));
+}
+
+std::string Group(std::string_view pattern, std::string_view text, int n) {
+  auto compiled = Compile(pattern);
+  PatternMatch m;
+  if (!compiled || !MatchPattern(compiled.get(), text, m)) return "<none>";
+  if (!m.Has(n)) return "<unset>";
+  return std::string(m.Group(n));
+}
+
+std::string Subst(std::string_view pattern, std::string_view text, std::string_view tmpl,
+                  std::size_t maxCount = 0) {
+  auto compiled = Compile(pattern);
+  return ReplaceAllMatches(compiled.get(), text, tmpl, maxCount);
+}
+
+// ---------------------------------------------------------------- compiling
+
+TEST(PatternCompile, ProgramLayoutOfOneLiteral) {
+  auto p = Compile("a");
+  const std::vector<std::uint8_t> expected = {156, kNodeAlternative, 0, 8,  kNodeLiteral, 0,
+                                              5,   'a',              0, kNodeEnd, 0,     0};
+  EXPECT_EQ(p->program, expected);
+}
+
+TEST(PatternCompile, ProgramLayoutOfRepeatAndGroup) {
+  // 156, ALT, GROUP1-START, ALT, REPEAT1, ONEOF "ab", GROUP1-END, END
+  auto p = Compile("([ab]+)");
+  const std::vector<std::uint8_t> expected = {
+      156,
+      kNodeAlternative, 0, 21,          // 1 -> END at 22
+      kNodeGroupStart + 1, 0, 3,        // 4 -> ALT at 7
+      kNodeAlternative, 0, 12,          // 7 -> GROUP END at 19
+      kNodeRepeat1, 0, 9,               // 10 -> GROUP END at 19
+      kNodeOneOf, 0, 0, 'a', 'b', 0,    // 13 (operand of the repeat)
+      kNodeGroupEnd + 1, 0, 3,          // 19 -> END at 22
+      kNodeEnd, 0, 0};                  // 22
+  EXPECT_EQ(p->program, expected);
+}
+
+TEST(PatternCompile, ExactProgramSize) {
+  // The first pass counts exactly what the second emits: the vector is
+  // reserved once at that size and never grows.
+  for (std::string_view pattern : {"a", "abc*d", "(a|b)*c", "(ab)+x", "x?(y)?", "[^;]+[;]", "^a$", "()"}) {
+    auto p = Compile(pattern);
+    EXPECT_EQ(p->program.size(), p->program.capacity()) << pattern;
+  }
+}
+
+TEST(PatternCompile, Hints) {
+  auto lit = Compile("abc");
+  EXPECT_EQ(lit->firstChar, 'a');
+  EXPECT_FALSE(lit->anchored);
+  EXPECT_EQ(lit->required, "");
+
+  auto anchored = Compile("^abc");
+  EXPECT_TRUE(anchored->anchored);
+  EXPECT_EQ(anchored->firstChar, 0);
+
+  // A first piece with "*": the longest literal on the top-level sequence.
+  auto star = Compile("x*ab[c]defg");
+  EXPECT_EQ(star->firstChar, 0);
+  EXPECT_EQ(star->required, "defg");
+  auto inGroup = Compile("(a?b)cc");
+  EXPECT_EQ(inGroup->required, "cc");
+  auto noStar = Compile("a*|bcd");  // two top-level branches: no hints
+  EXPECT_EQ(noStar->required, "");
+  EXPECT_EQ(noStar->firstChar, 0);
+
+  // This implementation's search literal: fixed-offset literal run.
+  auto rule5 = Compile("([^\\\\])(\\\\[\"])([^'])");
+  EXPECT_EQ(rule5->searchLiteral, "\\\"");
+  EXPECT_EQ(rule5->searchOffset, 1u);
+  auto closer = Compile("(\\*/[ ]*)([^\r\n])");
+  EXPECT_EQ(closer->searchLiteral, "*/");
+  EXPECT_EQ(closer->searchOffset, 0u);
+}
+
+TEST(PatternCompile, RegexpTooBigLimitKept) {
+  EXPECT_NE(CompilePattern(std::string(32000, 'a')), nullptr);
+  EXPECT_EQ(CompileError(std::string(32767, 'a')), "regexp too big");
+}
+
+TEST(PatternCompile, ErrorMessages) {
+  EXPECT_EQ(CompileError(std::string_view()), "NULL argument");
+  EXPECT_EQ(CompileError("(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)"), "too many ()");
+  EXPECT_NE(CompilePattern("(a)(b)(c)(d)(e)(f)(g)(h)(i)"), nullptr);
+  EXPECT_EQ(CompileError("(ab"), "unmatched ()");
+  EXPECT_EQ(CompileError("ab)"), "unmatched ()");
+  EXPECT_EQ(CompileError("(a*)*"), "*+ operand could be empty");
+  EXPECT_EQ(CompileError("(^)+"), "*+ operand could be empty");
+  EXPECT_EQ(CompileError("()*"), "*+ operand could be empty");
+  EXPECT_EQ(CompileError("$*"), "*+ operand could be empty");
+  EXPECT_NE(CompilePattern("(a*)?"), nullptr);
+  EXPECT_EQ(CompileError("a**"), "nested *?+");
+  EXPECT_EQ(CompileError("a?+"), "nested *?+");
+  EXPECT_EQ(CompileError("*a"), "?+* follows nothing");
+  EXPECT_EQ(CompileError("(*a)"), "?+* follows nothing");
+  EXPECT_EQ(CompileError("a|+"), "?+* follows nothing");
+  EXPECT_EQ(CompileError("ab\\"), "trailing \\");
+  EXPECT_EQ(CompileError("[abc"), "unmatched []");
+  EXPECT_EQ(CompileError("[a-"), "unmatched []");
+  EXPECT_EQ(CompileError("[z-a]"), "invalid [] range");
+  // "out of space" (allocation failure), "junk on end", "internal urp" and
+  // "internal disaster" cannot arise from any pattern text.
+}
+
+TEST(PatternCompile, PatternEndsAtNul) {
+  auto p = Compile(std::string_view("ab\0(", 4));
+  EXPECT_EQ(Find(std::string_view("ab\0(", 4), "xab"), "ab");
+  EXPECT_EQ(p->firstChar, 'a');
+}
+
+TEST(PatternCompile, HookWithoutSinkDoesNothing) {
+  EXPECT_EQ(CompilePattern("a**"), nullptr);  // no output, no exit
+  PatternError("anything", nullptr);
+}
+
+// ---------------------------------------------------------------- syntax
+
+TEST(PatternSyntax, LiteralsAndMeta) {
+  EXPECT_EQ(Find("abc", "xxabcx"), "abc");
+  EXPECT_EQ(Find("a.c", "a\nc"), "a\nc");
+  EXPECT_EQ(Find("{x}-]", "a{x}-]b"), "{x}-]");
+  EXPECT_EQ(Find("\\*\\n", "a*n"), "*n");
+  EXPECT_EQ(Find("ABC", "abc"), "<none>");  // case-sensitive
+  EXPECT_EQ(Find("", "abc"), "");
+}
+
+TEST(PatternSyntax, Anchors) {
+  EXPECT_EQ(Find("^ab", "ab"), "ab");
+  EXPECT_EQ(Find("^ab", "xab"), "<none>");
+  EXPECT_EQ(Find("b$", "abb"), "b");
+  EXPECT_EQ(Find("b$", "ab\r\nc"), "<none>");  // no notion of lines
+  EXPECT_EQ(Find("a\r\n^b", "a\r\nb"), "<none>");
+  EXPECT_EQ(Find("x|^a", "ba"), "<none>");  // "^" anywhere in the pattern
+  EXPECT_EQ(Find("$", "abc"), "");
+}
+
+TEST(PatternSyntax, Sets) {
+  EXPECT_EQ(Find("[]a]+", "x]a]y"), "]a]");
+  EXPECT_EQ(Find("[a-]+", "xa-ay"), "a-a");
+  EXPECT_EQ(Find("[-a]+", "x-a"), "-a");
+  EXPECT_EQ(Find("[^\\\\]", "\\\\x"), "x");
+  EXPECT_EQ(Find("[^\\\\]", "\\\\"), "<none>");
+  EXPECT_EQ(Find("[\\\\n]+", "ab\\nnc"), "\\nn");  // backslash is a member
+  EXPECT_EQ(Find("[a-c]+", "xxabcd"), "abc");
+  EXPECT_EQ(Find("[a-a]", "a"), "a");
+  EXPECT_EQ(Find("[^;]+;", "a\r\nb;"), "a\r\nb;");
+  EXPECT_EQ(Find("[^a]", "a"), "<none>");  // not the end of the text
+  EXPECT_EQ(Find("[\x80-\xff]+", "ab\x90\xfe"), "\x90\xfe");
+}
+
+TEST(PatternSyntax, RepeatsAndAlternatives) {
+  EXPECT_EQ(Find("a|ab", "abc"), "a");
+  EXPECT_EQ(Find("(a|ab)c", "abc"), "abc");
+  EXPECT_EQ(Find("x*", "yyy"), "");
+  EXPECT_EQ(Find("x+", "yyy"), "<none>");
+  EXPECT_EQ(Find("ab*", "abbbc"), "abbb");  // the sign applies to the last char
+  EXPECT_EQ(Find("ab+c", "ac abbc"), "abbc");
+  EXPECT_EQ(Find("ab?c", "ac"), "ac");
+  EXPECT_EQ(Find("(ab)*c", "ababc"), "ababc");
+  EXPECT_EQ(Find("(ab)+c", "c abc"), "abc");
+  EXPECT_EQ(Find("(ab)?c", "abc"), "abc");
+  EXPECT_EQ(Find("a|", "b"), "");  // an empty branch matches the empty text
+  EXPECT_EQ(Find("(|a)b", "ab"), "ab");
+  EXPECT_EQ(Find(".*", "abc"), "abc");
+}
+
+// ---------------------------------------------------------------- matching
+
+TEST(PatternMatchTest, BacktrackingIntoRepeats) {
+  EXPECT_EQ(Find("a*ab", "aaab"), "aaab");
+  EXPECT_EQ(Find("[^;]*;x", "a;b;x"), "b;x");
+  EXPECT_EQ(Find("(a|b)*bc", "ababbc"), "ababbc");
+  EXPECT_EQ(Find("(a+)(a+)b", "aaab"), "aaab");
+  EXPECT_EQ(Group("(a+)(a+)b", "aaab", 1), "aa");
+  EXPECT_EQ(Group("(a+)(a+)b", "aaab", 2), "a");
+  EXPECT_EQ(Find("(x|xy)(z|yz)w", "xyzw"), "xyzw");
+}
+
+TEST(PatternMatchTest, CapturesOnTheSuccessfulPath) {
+  EXPECT_EQ(Group("(a|b)*", "ab", 1), "b");
+  EXPECT_EQ(Group("(a)|(b)", "b", 1), "<unset>");
+  EXPECT_EQ(Group("(a)|(b)", "b", 2), "b");
+  EXPECT_EQ(Group("((a)|b)+", "ab", 2), "a");  // last instance on the path
+  EXPECT_EQ(Group("(a)x|(a)y", "ay", 1), "<unset>");  // failed branch leaves nothing
+  EXPECT_EQ(Group("(a)x|(a)y", "ay", 2), "a");
+  EXPECT_EQ(Group("x(a*)y", "xy", 1), "");
+  PatternMatch m;
+  auto p = Compile("b(c)");
+  ASSERT_TRUE(MatchPattern(p.get(), "abcd", m));
+  EXPECT_EQ(m.start[0], 1);
+  EXPECT_EQ(m.end[0], 3);
+  EXPECT_EQ(m.start[1], 2);
+  EXPECT_EQ(m.end[1], 3);
+  EXPECT_EQ(m.start[5], -1);
+}
+
+TEST(PatternMatchTest, TextEndsAtNul) {
+  EXPECT_EQ(Find("b", std::string_view("a\0b", 3)), "<none>");
+  EXPECT_EQ(Find("a$", std::string_view("a\0b", 3)), "a");
+}
+
+TEST(PatternMatchTest, DeepBacktrackingDoesNotUseTheCallStack) {
+  // One loop iteration per "ab": a recursive walk would need 200,000 frames.
+  std::string text;
+  for (int i = 0; i < 200000; ++i) text += "ab";
+  text += "c";
+  EXPECT_EQ(Find("(ab)*c", text).size(), text.size());
+  EXPECT_EQ(Group("(a|b)+c", text, 1), "b");
+  // Counted repeats over a large run.
+  std::string big(4 * 1024 * 1024, 'x');
+  big += ";";
+  EXPECT_EQ(Find("[^;]+[;]", big).size(), big.size());
+  EXPECT_EQ(Find("^x*y", big), "<none>");
+}
+
+TEST(PatternMatchTest, MatchErrors) {
+  PatternErrors errors;
+  PatternMatch m;
+  EXPECT_FALSE(MatchPattern(nullptr, "a", m, &errors));
+  EXPECT_EQ(errors.last, "NULL parameter");
+  auto p = Compile("a");
+  EXPECT_FALSE(MatchPattern(p.get(), std::string_view(), m, &errors));
+  EXPECT_EQ(errors.last, "NULL parameter");
+
+  CompiledPattern damaged = *p;
+  damaged.program[0] = 0;
+  EXPECT_FALSE(MatchPattern(&damaged, "a", m, &errors));
+  EXPECT_EQ(errors.last, "corrupted program");
+
+  damaged = *p;
+  damaged.program[4] = 99;  // the literal node's kind
+  damaged.firstChar = 0;
+  damaged.searchLiteral.clear();
+  EXPECT_FALSE(MatchPattern(&damaged, "a", m, &errors));
+  EXPECT_EQ(errors.last, "memory corruption");
+
+  damaged = *p;
+  damaged.program[5] = damaged.program[6] = 0;  // the literal's link
+  EXPECT_FALSE(MatchPattern(&damaged, "a", m, &errors));
+  EXPECT_EQ(errors.last, "corrupted pointers");
+
+  auto star = Compile("a*");
+  damaged = *star;
+  ASSERT_EQ(damaged.program[4], kNodeRepeat0);
+  damaged.program[7] = kNodeEmpty;  // the repeat's operand
+  EXPECT_FALSE(MatchPattern(&damaged, "a", m, &errors));
+  EXPECT_EQ(errors.last, "internal foulup");
+}
+
+// ---------------------------------------------------------------- templates
+
+TEST(PatternTemplate, References) {
+  auto p = Compile("(a)(b)");
+  PatternMatch m;
+  ASSERT_TRUE(MatchPattern(p.get(), "xaby", m));
+  std::string out;
+  EXPECT_TRUE(ExpandTemplate(p.get(), m, "\\2\\1&\\\\", &out));
+  EXPECT_EQ(out, "baab\\");
+  out.clear();
+  EXPECT_TRUE(ExpandTemplate(p.get(), m, "[\\0][\\&][\\x][\\3][\\", &out));
+  EXPECT_EQ(out, "[ab][&][\\x][][\\");
+  out.clear();
+  EXPECT_TRUE(ExpandTemplate(p.get(), m, std::string_view("\\1\0\\2", 5), &out));
+  EXPECT_EQ(out, "a");  // the template ends at its NUL
+}
+
+TEST(PatternTemplate, Errors) {
+  auto p = Compile("(a)");
+  PatternMatch m;
+  ASSERT_TRUE(MatchPattern(p.get(), "a", m));
+  PatternErrors errors;
+  std::string out;
+  EXPECT_FALSE(ExpandTemplate(nullptr, m, "x", &out, &errors));
+  EXPECT_EQ(errors.last, "NULL parm to regsub");
+  EXPECT_FALSE(ExpandTemplate(p.get(), m, std::string_view(), &out, &errors));
+  EXPECT_EQ(errors.last, "NULL parm to regsub");
+  EXPECT_FALSE(ExpandTemplate(p.get(), m, "x", nullptr, &errors));
+  EXPECT_EQ(errors.last, "NULL parm to regsub");
+  CompiledPattern damaged = *p;
+  damaged.program[0] = 1;
+  EXPECT_FALSE(ExpandTemplate(&damaged, m, "x", &out, &errors));
+  EXPECT_EQ(errors.last, "damaged regexp fed to regsub");
+  PatternMatch shortText = m;
+  shortText.text = std::string_view("a\0", 2);
+  shortText.end[1] = 2;
+  EXPECT_FALSE(ExpandTemplate(p.get(), shortText, "\\1", &out, &errors));
+  EXPECT_EQ(errors.last, "damaged match string");
+  shortText.end[1] = 7;  // beyond the text
+  EXPECT_FALSE(ExpandTemplate(p.get(), shortText, "\\1", &out, &errors));
+  EXPECT_EQ(errors.last, "damaged match string");
+}
+
+// ---------------------------------------------------------------- replace all
+
+TEST(PatternReplaceAll, DocumentedCases) {
+  EXPECT_EQ(Subst("a", "aaa", "aa"), "aaaaaa");
+  EXPECT_EQ(Subst("a", "aaa", "b", 1), "baa");
+  EXPECT_EQ(Subst("a", "aaa", "b", 2), "bba");
+  EXPECT_EQ(Subst("(a)(b)", "abxab", "\\2\\1"), "baxba");
+  EXPECT_EQ(Subst("q", "abc", "z"), "abc");
+  EXPECT_EQ(Subst("a", "", "z"), "");
+  // Each search sees the rest as a text of its own: "^" matches there.
+  EXPECT_EQ(Subst("^a", "aaab", "b"), "bbbb");
+  EXPECT_EQ(Subst("b$", "abb", "c"), "abc");
+}
+
+TEST(PatternReplaceAll, EmptyMatchAdvancesOneCharacter) {
+  EXPECT_EQ(Subst("x*", "ab", "-"), "-a-b-");
+  EXPECT_EQ(Subst("a*", "ab", "-"), "--b-");
+  EXPECT_EQ(Subst("x*", "", "-"), "-");
+  EXPECT_EQ(Subst("x*", "ab", "-", 2), "-a-b");
+  std::size_t count = 0;
+  auto p = Compile("$");
+  EXPECT_EQ(ReplaceAllMatches(p.get(), "ab", "!", 0, nullptr, &count), "ab!");
+  EXPECT_EQ(count, 1u);
+}
+
+TEST(PatternReplaceAll, FailedPatternLeavesTextUnchanged) {
+  PatternErrors errors;
+  auto p = CompilePattern("a**", &errors);
+  ASSERT_EQ(p, nullptr);
+  std::size_t count = 7;
+  EXPECT_EQ(ReplaceAllMatches(p.get(), "aaa", "b", 0, &errors, &count), "aaa");
+  EXPECT_EQ(count, 0u);
+  EXPECT_EQ(ReplaceAllMatches(p.get(), std::string_view("a\0b", 3), "b"), "a");
+}
+
+TEST(PatternReplaceAll, RequiredLiteralCachedAcrossSearches) {
+  // "x*ab" has the required literal "ab"; many matches, then a long tail
+  // without it: every search must still be right.
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += "xab-";
+  text += std::string(10000, '-');
+  std::string expected;
+  for (int i = 0; i < 1000; ++i) expected += "Z-";
+  expected += std::string(10000, '-');
+  EXPECT_EQ(Subst("x*ab", text, "Z"), expected);
+}
+
+// The Part's algorithm as written (W rebuilt at every replacement), with the
+// issue's empty-match rule, as a reference for the linear implementation.
+std::string ReferenceReplaceAll(const CompiledPattern* p, std::string text, std::string_view tmpl,
+                                std::size_t maxCount) {
+  std::string w = text;
+  std::size_t pos = 0;
+  std::size_t count = 0;
+  for (;;) {
+    std::string part = w.substr(pos);
+    PatternMatch m;
+    if (!MatchPattern(p, part, m)) break;
+    std::string expansion;
+    ExpandTemplate(p, m, tmpl, &expansion);
+    std::size_t s = m.start[0], e = m.end[0];
+    w = w.substr(0, pos) + part.substr(0, s) + expansion + part.substr(e);
+    pos += s + expansion.size();
+    ++count;
+    if (s == e) {
+      if (pos >= w.size()) break;
+      ++pos;
+    }
+    if (maxCount != 0 && count >= maxCount) break;
+  }
+  return w;
+}
+
+std::string RandomPattern(std::mt19937& rng, int depth);
+
+std::string RandomAtom(std::mt19937& rng, int depth) {
+  static const char* const atoms[] = {"a", "b", "c", "ab", ".", "[ab]", "[^a]", "[a-c]", "\\.", "^", "$"};
+  if (depth < 2 && rng() % 5 == 0) return "(" + RandomPattern(rng, depth + 1) + ")";
+  return atoms[rng() % (sizeof atoms / sizeof atoms[0])];
+}
+
+std::string RandomPattern(std::mt19937& rng, int depth) {
+  std::string out;
+  int branches = 1 + (rng() % 4 == 0);
+  for (int b = 0; b < branches; ++b) {
+    if (b) out += "|";
+    int pieces = 1 + rng() % 3;
+    for (int i = 0; i < pieces; ++i) {
+      out += RandomAtom(rng, depth);
+      switch (rng() % 6) {
+        case 0: out += "*"; break;
+        case 1: out += "+"; break;
+        case 2: out += "?"; break;
+        default: break;
+      }
+    }
+  }
+  return out;
+}
+
+TEST(PatternReplaceAll, SameResultsAsTheDocumentedAlgorithm) {
+  std::mt19937 rng(12345);
+  int compared = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string pattern = RandomPattern(rng, 0);
+    auto p = CompilePattern(pattern);
+    if (!p) continue;
+    std::string text;
+    int len = rng() % 14;
+    for (int j = 0; j < len; ++j) text += "abc."[rng() % 4];
+    const char* tmpl = (i % 3 == 0) ? "<&>" : (i % 3 == 1) ? "\\1-" : "";
+    std::size_t maxCount = rng() % 4 == 0 ? 2 : 0;
+    EXPECT_EQ(ReplaceAllMatches(p.get(), text, tmpl, maxCount), ReferenceReplaceAll(p.get(), text, tmpl, maxCount))
+        << "pattern " << pattern << " text " << text;
+    ++compared;
+  }
+  EXPECT_GT(compared, 1000);
+}
+
+// Leftmost, first-alternative, greedy backtracking is the ECMAScript rule, so
+// the whole match agrees with std::regex on patterns both accept.
+TEST(PatternMatchTest, WholeMatchAgreesWithEcmaScriptBacktracking) {
+  std::mt19937 rng(777);
+  int compared = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string pattern = RandomPattern(rng, 0);
+    auto p = CompilePattern(pattern);
+    if (!p) continue;
+    std::regex re;
+    try {
+      re = std::regex(pattern, std::regex::ECMAScript);
+    } catch (const std::regex_error&) {
+      continue;  // e.g. a repeated anchor, which ECMAScript refuses
+    }
+    for (int t = 0; t < 4; ++t) {
+      std::string text;
+      int len = rng() % 12;
+      for (int j = 0; j < len; ++j) text += "abc."[rng() % 4];
+      PatternMatch m;
+      bool ours = MatchPattern(p.get(), text, m);
+      std::smatch sm;
+      bool theirs = std::regex_search(text, sm, re);
+      ASSERT_EQ(ours, theirs) << pattern << " on " << text;
+      if (ours) {
+        EXPECT_EQ(m.start[0], sm.position(0)) << pattern << " on " << text;
+        EXPECT_EQ(m.end[0] - m.start[0], sm.length(0)) << pattern << " on " << text;
+      }
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 4000);
+}
+
+}  // namespace
+}  // namespace xlat
