@@ -1,7 +1,138 @@
+// SplitStatement brings every line into the shape the statement passes
+// expect: one complete statement per line, a block header ending in its "{",
+// and a "}" only as the first token of a line. Statements spread over several
+// input lines are joined, text after a brace is cut off into pendingText, and
+// the character literals of punctuation become codes first so that a '{' or
+// a ';' is never taken for real punctuation.
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int SplitStatement(Translator&) { return 1; }
+namespace {
+
+// Punctuation literals and their codes, replaced in this order: the escaped
+// apostrophe and backslash come first, and '{' before '"' so that a line
+// testing for both keeps the brace literal when the quote literal stands
+// before it.
+constexpr const char* kCharLiterals[][2] = {
+    {"'\\''", "39"}, {"'\\\\'", "92"}, {"' '", "32"},  {"'='", "61"}, {"')'", "41"},
+    {"'('", "40"},   {"'{'", "123"},   {"'}'", "125"}, {"';'", "59"}, {"':'", "58"},
+    {"'['", "91"},   {"']'", "93"},    {"'*'", "42"},  {"'+'", "43"}, {"','", "44"},
+    {"'-'", "45"},   {"'%'", "37"},    {"'&'", "38"},  {"'!'", "33"}, {"'<'", "60"},
+    {"'>'", "62"},   {"'\"'", "34"},   {"'\\\"'", "34"},
+};
+
+constexpr std::string_view kSplitDelimiters = " ){};";
+
+// How a statement that is not finished on its line is joined with the text
+// that follows it.
+enum class Join {
+    WithBlank,     // the line ends inside a statement or after a control header
+    WithoutBlank,  // a parameter list runs on (its parentheses do not balance)
+};
+
+// Tokens from..lastToken, each followed by a blank.
+std::string TokensFrom(const Translator& t, int from) {
+    std::string text;
+    for (int i = from; i <= t.lastToken; ++i) {
+        text += t.TokAt(i);
+        text += ' ';
+    }
+    return text;
+}
+
+// Cuts tokens from..lastToken off the line and puts them in front of
+// pendingText, so that they come back as the next line.
+void MoveToPending(Translator& t, int from) {
+    t.pendingText = TokensFrom(t, from) + t.pendingText;
+    t.lastToken = from - 1;
+}
+
+// The next text of the statement: what is still waiting in pendingText (it
+// follows this line directly), or else the next input line.
+std::string NextStatementText(Translator& t) {
+    std::string waiting = Trim(t.pendingText);
+    t.pendingText.clear();
+    if (!waiting.empty()) return waiting;
+    if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "statement not finished at end of file");
+    return Trim(t.ReadLine());
+}
+
+// Puts the line and the text that continues it into pendingText as one line;
+// the driver takes it as the next line and runs every pass on it again. A
+// comment of the line is written first, on a line of its own.
+int JoinWithNextLine(Translator& t, Join how) {
+    std::string joined = t.lineText;
+    std::string next = NextStatementText(t);
+    if (how == Join::WithBlank) joined += ' ';
+    joined += next;
+    t.pendingText = std::move(joined);
+    t.lineText.clear();
+    if (!t.lineComment.empty()) {
+        t.Write2(how == Join::WithBlank ? "' " : "'", t.lineComment);
+        t.lineComment.clear();
+    }
+    return 0;
+}
+
+// A line that starts a declaration or a definition: a type name, a storage
+// word, struct, const or inline.
+bool StartsDefinition(const Translator& t) {
+    const std::string& first = t.TokAt(0);
+    return t.IsTypeName(first) || IsVoidOrStorage(first) || first == "struct" || first == "const" ||
+           first == "inline";
+}
+
+// The index of the "{" of a one-line function definition (`void f(void) {
+// g(); }`) when more tokens follow it, else -1.
+int OneLineBodyBrace(const Translator& t) {
+    if (!StartsDefinition(t)) return -1;
+    for (int i = 1; i < t.lastToken; ++i)
+        if (t.TokAt(i) == ")" && t.TokAt(i + 1) == "{") return i + 1 < t.lastToken ? i + 1 : -1;
+    return -1;
+}
+
+}  // namespace
+
+int SplitStatement(Translator& t) {
+    for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
+    ConvertCharLiterals(t);
+    if (!Tokenize(t, kSplitDelimiters)) return 0;
+    if (StartsWith(t.TokAt(0), "#")) return 1;
+
+    const std::string last = t.TokAt(t.lastToken);
+    if (last != ")" && last != "{" && last != "}" && last != ";") return JoinWithNextLine(t, Join::WithBlank);
+    if (last == ")") {
+        if (t.TokAt(0) != "static" && !t.IsTypeName(t.TokAt(0))) return JoinWithNextLine(t, Join::WithBlank);
+        if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);
+    }
+
+    if (t.lastToken == 0) return 1;
+    if (t.TokAt(0) == "{") {
+        MoveToPending(t, 1);
+        t.lineText = "{";
+        return 1;
+    }
+    // A one-line function definition: the head keeps its "{" and the body
+    // follows as lines of its own.
+    if (int brace = OneLineBodyBrace(t); brace > 0) {
+        MoveToPending(t, brace + 1);
+        t.JoinTokens();
+        return 1;
+    }
+    for (int k = 1; k <= t.lastToken; ++k) {
+        if (t.TokAt(k) == "}") {
+            MoveToPending(t, k);
+            t.JoinTokens();
+            break;
+        }
+    }
+    // "} else" and a "}" before a directive do not share a line.
+    if (t.lastToken >= 1 && t.TokAt(0) == "}" && (t.TokAt(1) == "else" || StartsWith(t.TokAt(1), "#")))
+        MoveToPending(t, 1);
+    t.JoinTokens();
+    return 1;
+}
 
 }  // namespace xlat

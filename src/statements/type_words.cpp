@@ -1,13 +1,147 @@
+// Type and identifier normalisation on the tokens of a line: multi-word C
+// types fold into the single type words the declaration passes know, new
+// type names are learnt from the shape of declarations and function heads,
+// OpenGL scalar types map onto C ones, and identifiers that would read as
+// BASIC words are renamed.
 #include "driver/passes.hpp"
+#include "runtime/strings.hpp"
 
 namespace xlat {
 
-int RecognizeTypeWords(Translator&) { return 1; }
+namespace {
 
-void LearnParameterTypes(Translator&) {}
+// Letters and punctuation of the C locale: "_" and digits are no letters,
+// "_" is punctuation; an empty token begins with neither.
+bool BeginsWithLetter(const std::string& token) {
+    if (token.empty()) return false;
+    char c = token[0];
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-int NormalizeTypes(Translator&) { return 1; }
+bool BeginsWithPunctuation(const std::string& token) {
+    if (token.empty()) return false;
+    char c = token[0];
+    bool digit = c >= '0' && c <= '9';
+    return c > ' ' && c < 127 && !digit && !BeginsWithLetter(token);
+}
 
-int RenameIdentifiers(Translator&) { return 1; }
+// Folds two or three type words starting at token i into one. Tokens are
+// addressed by index: writing a slot may grow the buffer.
+void FoldTypeWordsAt(Translator& t, int i) {
+    const std::string a = t.TokAt(i);
+    const std::string b = t.TokAt(i + 1);
+    if (a == "const" && (b == "char" || b == "BYTE") && t.TokAt(i + 2) == "*") {
+        t.Tok(i + 2) = b == "char" ? "LPCCH" : "LPCBYTE";
+        t.Tok(i).clear();
+        t.Tok(i + 1).clear();
+        return;
+    }
+    if ((a == "ULONG" || a == "long" || a == "USHORT" || a == "short") && b == "int") t.Tok(i + 1).clear();
+    if (a == "signed" && (b == "char" || b == "short" || b == "int" || b == "long")) t.Tok(i).clear();
+    if (a == "unsigned") {
+        const char* folded = b == "char"    ? "UCHAR"
+                             : b == "short" ? "USHORT"
+                             : b == "int"   ? "UINT"
+                             : b == "long"  ? "ULONG"
+                                            : nullptr;
+        if (folded) {
+            t.Tok(i).clear();
+            t.Tok(i + 1) = folded;
+        }
+    }
+}
+
+void LearnTypeName(Translator& t, const std::string& name) {
+    if (!t.IsTypeName(name)) t.AddTypeName(name);
+}
+
+// Learns the type names of a declaration or function head whose first word
+// is a type position (`FILE *fp;`, `HFONT font;`, `LRESULT CALLBACK f(`).
+void LearnFromDeclaration(Translator& t) {
+    const std::string& first = t.TokAt(0);
+    if (!BeginsWithLetter(first)) return;
+    for (const char* word : {"return", "enum", "struct", "else", "case", "const", "typedef"})
+        if (first == word) return;
+    int type = first == "static" ? 1 : 0;
+    int name = type + 1;
+    // type (*name)( : a function pointer
+    if (t.TokAt(name) == "(" && t.TokAt(name + 1) == "*" && BeginsWithLetter(t.TokAt(name + 2)) &&
+        t.TokAt(name + 3) == ")" && t.TokAt(name + 4) == "(") {
+        LearnTypeName(t, t.TokAt(type));
+        LearnParameterTypes(t);
+    }
+    if (t.TokAt(name) == "*" || t.TokAt(name) == "&") ++name;
+    if (!BeginsWithLetter(t.TokAt(name))) return;
+    LearnTypeName(t, t.TokAt(type));
+    if (BeginsWithLetter(t.TokAt(name + 1))) ++name;
+    // A definition head, not a prototype, teaches its parameter types.
+    if (t.TokAt(name + 1) == "(" && t.TokAt(t.lastToken) != ";") LearnParameterTypes(t);
+}
+
+}  // namespace
+
+int RecognizeTypeWords(Translator& t) {
+    for (int i = 0; i <= t.lastToken; ++i) FoldTypeWordsAt(t, i);
+    t.CompactTokens();
+    LearnFromDeclaration(t);
+    return 1;
+}
+
+void LearnParameterTypes(Translator& t) {
+    for (int i = 2; i <= t.lastToken; ++i) {
+        if (!BeginsWithPunctuation(t.TokAt(i)) || !BeginsWithLetter(t.TokAt(i + 1))) continue;
+        const std::string type = t.TokAt(i + 1);
+        // (COLORREF c,
+        if (BeginsWithLetter(t.TokAt(i + 2)) && BeginsWithPunctuation(t.TokAt(i + 3)) && type != "const")
+            LearnTypeName(t, type);
+        // , LPFOO * p)
+        const std::string& mark = t.TokAt(i + 2);
+        if ((mark == "*" || mark == "&") && BeginsWithLetter(t.TokAt(i + 3)) && BeginsWithPunctuation(t.TokAt(i + 4)))
+            LearnTypeName(t, type);
+    }
+}
+
+int NormalizeTypes(Translator& t) {
+    for (int i = 0; i <= t.lastToken; ++i) {
+        std::string& token = t.Tok(i);
+        if (token == "GLvoid") token = "void";
+        if (token == "GLint") token = "int";
+        if (token == "GLuint" && t.TokAt(1) == "loop") token = "int";
+    }
+    // The window procedure named in a window-class set-up line.
+    if (t.lastToken >= 1 && LCase(t.TokAt(t.lastToken - 1)) == "wndproc") t.Tok(t.lastToken - 1) = "WndMainProc";
+    return 1;
+}
+
+namespace {
+
+// Identifiers that would read as words of the BASIC dialect.
+constexpr const char* kRenames[][2] = {
+    {"loop", "iLoop"},  {"pos", "ppos"},     {"len", "llen"},       {"set", "sset"},
+    {"delay", "ddelay"}, {"timer", "ttimer"}, {"object", "oobject"},
+};
+
+void RenameIdentifierAt(Translator& t, int i) {
+    for (const auto& rename : kRenames)
+        if (LCase(t.TokAt(i)) == rename[0]) t.Tok(i) = rename[1];
+    if (LCase(Left(t.TokAt(i), 6)) == "timer.") t.Tok(i) = "t" + t.TokAt(i);
+    // "unsigned" in other letter cases, before int, char or long.
+    if (LCase(t.TokAt(i)) == "unsigned") {
+        t.scratchText = LCase(t.TokAt(i + 1));
+        if (t.scratchText == "int" || t.scratchText == "char" || t.scratchText == "long") {
+            t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
+            t.Tok(i).clear();
+        }
+    }
+    t.scratchText.clear();
+}
+
+}  // namespace
+
+int RenameIdentifiers(Translator& t) {
+    for (int i = 0; i <= t.lastToken; ++i) RenameIdentifierAt(t, i);
+    t.CompactTokens();
+    return 1;
+}
 
 }  // namespace xlat
