@@ -1,7 +1,97 @@
+// Source normaliser (Part 3.2) with the departures of issue 6: the result
+// stays in memory (F4), no size limits (F5), line feeds become CRLF first
+// (F13), rules 1 and 2 as amended by F24, F25, F31, F32 and F33, rules 5 and
+// 6 repeated until stable (F29).
 #include "prepass/normalise.hpp"
+
+#include <array>
+#include <cstring>
+#include <memory>
+
+#include "prepass/pattern.hpp"
 
 namespace xlat {
 
-std::string NormaliseSource(std::string_view source) { return std::string(source); }
+namespace {
+
+// The rule texts with the placeholders replaced ("CRLF$" by carriage return
+// and line feed, "DQ$" by the double quote, "SQ$" by the apostrophe). Every
+// backslash of the C++ literal below that is doubled is one backslash of the
+// pattern text.
+constexpr std::array<NormaliseRule, kNormaliseRuleCount> kRules = {{
+    // 1: struct definition with declarators: declarators first (F24, F31, F33).
+    {"(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])", "\\1\\3\\2", false},
+    // 2: the same for typedef struct, a blank after "typedef struct" (F25, F32, F33).
+    {"(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])", "\\1 \\3\\2", false},
+    // 3: "}" at a line end joined with a "while" starting the next line.
+    {"(}[ ]*\r\n[ ]*while)", "} while", false},
+    // 4: text after "*/" on the same line goes to a line of its own.
+    {"(\\*/[ ]*)([^\r\n])", "*/\r\n\\2", false},
+    // 5: an escaped double quote becomes a backtick (repeated, F29).
+    {"([^\\\\])(\\\\[\"])([^'])", "\\1`\\3", true},
+    // 6: an escaped apostrophe becomes a backtick (repeated, F29).
+    {"([^\\\\])(\\\\['])([^'])", "\\1`\\3", true},
+}};
+
+// Compiled once per process; compiled patterns are immutable.
+const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& CompiledRules() {
+  static const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> compiled = [] {
+    std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> result;
+    for (int i = 0; i < kNormaliseRuleCount; ++i) result[i] = CompilePattern(kRules[i].pattern);
+    return result;
+  }();
+  return compiled;
+}
+
+std::string ApplyRule(int index, std::string text) {
+  const CompiledPattern* pattern = CompiledRules()[index].get();
+  const NormaliseRule& rule = kRules[index];
+  for (;;) {
+    std::size_t replaced = 0;
+    std::string next = ReplaceAllMatches(pattern, text, rule.tmpl, 0, nullptr, &replaced);
+    if (replaced == 0) return text;  // unchanged
+    text = std::move(next);
+    if (!rule.untilStable) return text;
+  }
+}
+
+// F13: every LF not preceded by CR becomes CR LF; a CR LF is put in front.
+std::string PrepareText(std::string_view source) {
+  std::string text;
+  text.reserve(source.size() + source.size() / 32 + 2);
+  text.append("\r\n");
+  std::size_t from = 0;
+  for (;;) {
+    const void* lf = from < source.size() ? std::memchr(source.data() + from, '\n', source.size() - from) : nullptr;
+    if (lf == nullptr) break;
+    std::size_t at = static_cast<const char*>(lf) - source.data();
+    text.append(source.data() + from, at - from);
+    if (at == 0 || source[at - 1] != '\r') text.push_back('\r');
+    text.push_back('\n');
+    from = at + 1;
+  }
+  text.append(source.data() + from, source.size() - from);
+  return text;
+}
+
+}  // namespace
+
+const NormaliseRule& GetNormaliseRule(int index) { return kRules.at(static_cast<std::size_t>(index)); }
+
+std::string ApplyNormaliseRule(int index, std::string_view text) {
+  (void)GetNormaliseRule(index);  // range check
+  return ApplyRule(index, std::string(text));
+}
+
+std::string NormaliseSource(std::string_view source) {
+  // The text ends at the first NUL byte.
+  if (const void* nul = source.empty() ? nullptr : std::memchr(source.data(), '\0', source.size()))
+    source = source.substr(0, static_cast<const char*>(nul) - source.data());
+  std::string text = PrepareText(source);
+  for (int i = 0; i < kNormaliseRuleCount; ++i) text = ApplyRule(i, std::move(text));
+  // Remove the line break put in front (the rules always keep it there).
+  text.erase(0, text.size() >= 2 ? 2 : text.size());
+  return text;
+}
 
 }  // namespace xlat

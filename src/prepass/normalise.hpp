@@ -1,5 +1,5 @@
-// The whole-file pre-pass: rewrites the C source so that the line-oriented
-// passes see together what belongs together.
+// Source normaliser (Part 3.2): six pattern rewrites over the whole source
+// before it is read line by line.
 #pragma once
 
 #include <string>
@@ -7,6 +7,26 @@
 
 namespace xlat {
 
+// The source bytes in, the normalised text out (a pure function: no files).
+// The text ends at the first NUL byte; every line feed not preceded by a
+// carriage return first becomes a carriage-return line-feed pair (F13); a
+// line break is put in front, the six rules are applied in order (rules 5 and
+// 6 each repeated until the text no longer changes, F29), and the two
+// characters in front are removed again.
 std::string NormaliseSource(std::string_view source);
+
+// The six rules (pattern and template, placeholders already replaced), in the
+// order of application; exposed for tests.
+struct NormaliseRule {
+  std::string_view pattern;
+  std::string_view tmpl;
+  bool untilStable;  // repeated until nothing changes
+};
+inline constexpr int kNormaliseRuleCount = 6;
+const NormaliseRule& GetNormaliseRule(int index);  // index 0 to 5
+
+// Applies one rule (index 0 to 5) to `text` as it stands (no line break put
+// in front, no line-end conversion); for tests of the rules on their own.
+std::string ApplyNormaliseRule(int index, std::string_view text);
 
 }  // namespace xlat
