@@ -1,0 +1,3 @@
+GLOBAL x AS INTEGER
+'  this comment
+'never ends

@@ -1,0 +1,3 @@
+int x;
+/* this comment
+never ends
