@@ -1,0 +1,3 @@
+DO
+   k--
+LOOP WHILE k > 0

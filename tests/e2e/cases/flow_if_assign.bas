@@ -1,0 +1,4 @@
+fp = fopen (name , "r")
+IF fp = NULL THEN
+   fail ()
+END IF

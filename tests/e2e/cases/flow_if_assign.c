@@ -1,0 +1,3 @@
+if ((fp = fopen(name, "r")) == NULL) {
+    fail();
+}

@@ -1,0 +1,6 @@
+if (a) while (b) {
+    b--;
+}
+if (c) for (i = 0; i < 3; i++) {
+    d();
+}

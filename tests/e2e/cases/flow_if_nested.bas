@@ -1,0 +1,5 @@
+IF a THEN
+   IF b THEN
+      c = 1
+   END IF
+END IF

@@ -1,0 +1,13 @@
+TYPE point
+   x AS INTEGER
+END TYPE
+GLOBAL p1 AS point, pp AS point PTR
+TYPE TV
+   y AS INTEGER
+END TYPE
+GLOBAL v AS TV
+TYPE rect
+   w AS INTEGER
+END TYPE
+GLOBAL r AS rect
+GLOBAL q AS point

@@ -1,0 +1,7 @@
+' bigger
+!x = a > b ? a : b ;
+!if (a ? b : c ) {
+y = 1
+!}
+x = 0
+!while (p ? q : r ) n++ ;

@@ -1,0 +1,8 @@
+WHILE p <> NULL
+   p = p->next
+WEND
+WHILE n--
+   total += n
+WEND
+WHILE (busy ())
+WEND

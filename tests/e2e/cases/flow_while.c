@@ -1,0 +1,5 @@
+while (p != NULL) {
+    p = p->next;
+}
+while (n--) total += n;
+while (busy());
