@@ -1,0 +1,3 @@
+SUB f (value AS INTEGER)
+   list = create (value)
+END SUB

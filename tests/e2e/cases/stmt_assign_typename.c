@@ -1,0 +1,4 @@
+void f(int value)
+{
+    list = create(value);
+}

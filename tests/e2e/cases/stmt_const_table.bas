@@ -1,0 +1,3 @@
+SET table[] AS INTEGER
+   1, 2
+END SET

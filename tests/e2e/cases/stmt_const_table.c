@@ -1,0 +1,1 @@
+const int table[] = {1, 2};

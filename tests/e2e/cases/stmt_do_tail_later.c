@@ -1,0 +1,8 @@
+void f(int n)
+{
+    do {
+        n++;
+    }
+    // again
+    while (n < 10);
+}

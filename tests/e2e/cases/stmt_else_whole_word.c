@@ -1,0 +1,7 @@
+void f(int a)
+{
+    if (a) {
+        a = 0;
+    }
+    elsewhere = 1;
+}

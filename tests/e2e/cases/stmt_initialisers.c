@@ -1,0 +1,2 @@
+char greeting[] = "hello";
+int primes[3] = {2, 3, 5};

@@ -1,0 +1,2 @@
+DIM RAW n = 3 AS INTEGER
+n = n + 1

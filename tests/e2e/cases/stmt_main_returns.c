@@ -1,0 +1,5 @@
+int main(void) {
+    int n = 3;
+    n = n + 1;
+    return 0;
+}

@@ -1,0 +1,3 @@
+void f(void)
+{
+    x = 1;

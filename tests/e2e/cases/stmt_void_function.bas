@@ -1,0 +1,3 @@
+SUB greet ()
+   puts ("hi")
+END SUB

@@ -1,0 +1,4 @@
+FUNCTION WinMain()
+   ShowWindow (hwnd, CmdShow)
+   FUNCTION = 0
+END FUNCTION
