@@ -43,22 +43,23 @@ const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& Compile
   return compiled;
 }
 
-std::string ApplyRule(int index, std::string text) {
+// Applies rule `index` to `text`, using `spare` as the second buffer: the two
+// are swapped when the rule changed anything, so a whole normalisation
+// touches two buffers only.
+void ApplyRule(int index, std::string& text, std::string& spare) {
   const CompiledPattern* pattern = CompiledRules()[index].get();
   const NormaliseRule& rule = kRules[index];
   for (;;) {
-    std::size_t replaced = 0;
-    std::string next = ReplaceAllMatches(pattern, text, rule.tmpl, 0, nullptr, &replaced);
-    if (replaced == 0) return text;  // unchanged
-    text = std::move(next);
-    if (!rule.untilStable) return text;
+    if (ReplaceAllMatchesInto(pattern, text, rule.tmpl, 0, spare) == 0) return;  // unchanged
+    text.swap(spare);
+    if (!rule.untilStable) return;
   }
 }
 
 // F13: every LF not preceded by CR becomes CR LF; a CR LF is put in front.
 std::string PrepareText(std::string_view source) {
   std::string text;
-  text.reserve(source.size() + source.size() / 32 + 2);
+  text.reserve(source.size() + source.size() / 8 + 256);
   text.append("\r\n");
   std::size_t from = 0;
   for (;;) {
@@ -80,7 +81,10 @@ const NormaliseRule& GetNormaliseRule(int index) { return kRules.at(static_cast<
 
 std::string ApplyNormaliseRule(int index, std::string_view text) {
   (void)GetNormaliseRule(index);  // range check
-  return ApplyRule(index, std::string(text));
+  std::string result(text);
+  std::string spare;
+  ApplyRule(index, result, spare);
+  return result;
 }
 
 std::string NormaliseSource(std::string_view source) {
@@ -88,7 +92,8 @@ std::string NormaliseSource(std::string_view source) {
   if (const void* nul = source.empty() ? nullptr : std::memchr(source.data(), '\0', source.size()))
     source = source.substr(0, static_cast<const char*>(nul) - source.data());
   std::string text = PrepareText(source);
-  for (int i = 0; i < kNormaliseRuleCount; ++i) text = ApplyRule(i, std::move(text));
+  std::string spare;
+  for (int i = 0; i < kNormaliseRuleCount; ++i) ApplyRule(i, text, spare);
   // Remove the line break put in front (the rules always keep it there).
   text.erase(0, text.size() >= 2 ? 2 : text.size());
   return text;

@@ -843,19 +843,17 @@ bool ExpandTemplate(const CompiledPattern* pattern, const PatternMatch& match, s
   return true;
 }
 
-std::string ReplaceAllMatches(const CompiledPattern* pattern, std::string_view text, std::string_view tmpl,
-                              std::size_t maxCount, PatternErrors* errors, std::size_t* replaced) {
-  if (replaced != nullptr) *replaced = 0;
-  if (text.data() == nullptr) text = std::string_view("", 0);
+std::size_t ReplaceAllMatchesInto(const CompiledPattern* pattern, std::string_view text, std::string_view tmpl,
+                                  std::size_t maxCount, std::string& out, PatternErrors* errors) {
+  out.clear();
+  if (text.data() == nullptr) return 0;
   text = UpToNul(text);
-  if (pattern == nullptr) return std::string(text);  // a pattern that failed to compile
+  if (pattern == nullptr) return 0;  // a pattern that failed to compile
   if (!ValidProgram(*pattern)) {
     PatternError("corrupted program", errors);
-    return std::string(text);
+    return 0;
   }
 
-  std::string out;
-  out.reserve(text.size() + text.size() / 16 + 64);
   Matcher matcher(*pattern, errors);
   PatternMatch match;
   const char* const end = text.data() + text.size();
@@ -864,6 +862,10 @@ std::string ReplaceAllMatches(const CompiledPattern* pattern, std::string_view t
   for (;;) {
     const char* begin = text.data() + pos;
     if (!matcher.Search(begin, end, match)) break;
+    if (count == 0) {
+      const std::size_t want = text.size() + text.size() / 8 + 256;
+      if (out.capacity() < want) out.reserve(want);
+    }
     const std::size_t s = static_cast<std::size_t>(match.start[0]);
     const std::size_t e = static_cast<std::size_t>(match.end[0]);
     out.append(begin, s);
@@ -876,8 +878,16 @@ std::string ReplaceAllMatches(const CompiledPattern* pattern, std::string_view t
     }
     if (maxCount != 0 && count >= maxCount) break;
   }
-  out.append(text.substr(pos));
+  if (count != 0) out.append(text.substr(pos));
+  return count;
+}
+
+std::string ReplaceAllMatches(const CompiledPattern* pattern, std::string_view text, std::string_view tmpl,
+                              std::size_t maxCount, PatternErrors* errors, std::size_t* replaced) {
+  std::string out;
+  const std::size_t count = ReplaceAllMatchesInto(pattern, text, tmpl, maxCount, out, errors);
   if (replaced != nullptr) *replaced = count;
+  if (count == 0) return text.data() == nullptr ? std::string() : std::string(UpToNul(text));
   return out;
 }
 

@@ -118,4 +118,12 @@ std::string ReplaceAllMatches(const CompiledPattern* pattern, std::string_view t
                               std::string_view tmpl, std::size_t maxCount = 0,
                               PatternErrors* errors = nullptr, std::size_t* replaced = nullptr);
 
+// The same without copying when nothing matches: `out` is cleared (its
+// capacity kept, so a caller can reuse one buffer for many texts); when there
+// is at least one replacement it receives the result, otherwise it stays
+// empty and the result is `text` itself. Returns the number of replacements.
+std::size_t ReplaceAllMatchesInto(const CompiledPattern* pattern, std::string_view text,
+                                  std::string_view tmpl, std::size_t maxCount, std::string& out,
+                                  PatternErrors* errors = nullptr);
+
 }  // namespace xlat
