@@ -364,6 +364,16 @@ TEST(PatternReplaceAll, FailedPatternLeavesTextUnchanged) {
   EXPECT_EQ(ReplaceAllMatches(p.get(), std::string_view("a\0b", 3), "b"), "a");
 }
 
+TEST(PatternReplaceAll, IntoReusesTheBufferAndSkipsCopiesWithoutMatches) {
+  auto p = Compile("b+");
+  std::string out = "old";
+  EXPECT_EQ(ReplaceAllMatchesInto(p.get(), "abbcb", "X", 0, out), 2u);
+  EXPECT_EQ(out, "aXcX");
+  EXPECT_EQ(ReplaceAllMatchesInto(p.get(), "acd", "X", 0, out), 0u);
+  EXPECT_EQ(out, "");  // nothing matched: the result is the text itself
+  EXPECT_EQ(ReplaceAllMatchesInto(nullptr, "abc", "X", 0, out), 0u);
+}
+
 TEST(PatternReplaceAll, RequiredLiteralCachedAcrossSearches) {
   // "x*ab" has the required literal "ab"; many matches, then a long tail
   // without it: every search must still be right.
