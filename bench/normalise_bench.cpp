@@ -18,13 +18,13 @@ std::string MakeSource(std::size_t bytes, bool unixLineEnds) {
     const std::string n = std::to_string(i);
     text += "struct point" + n + " { int x; int y; } p" + n + ", q" + n + ";" + nl;   // rule 1
     text += "typedef struct tag" + n + " {" + nl + "  int a;" + nl + "} T" + n + ", *PT" + n + ";" + nl;  // rule 2
-    text += "typedef struct fwd" + n + " fwd" + n + ";" + nl;                     // rule 2, no match (F32)
-    text += "struct point" + n + " *make" + n + "(int x);" + nl;                 // rule 1, no match (F24)
+    text += "typedef struct fwd" + n + " fwd" + n + ";" + nl;                     // rule 2, no match (forward declaration)
+    text += "struct point" + n + " *make" + n + "(int x);" + nl;                 // rule 1, no match (function head)
     text += "/* comment " + n + " */ x = " + n + ";" + nl;                       // rule 4
     text += "void f" + n + "(void)" + nl + "{" + nl;
     text += "  int k = 0; /* count */" + nl;
     text += "  do {" + nl + "    k++;" + nl + "  }" + nl + "  while (k < 10);" + nl;   // rule 3
-    text += "  printf(\"say \\\"hi\\\" \\\"\\\"\\n\");" + std::string(nl);      // rule 5 (F29)
+    text += "  printf(\"say \\\"hi\\\" \\\"\\\"\\n\");" + std::string(nl);      // rule 5, repeated
     text += "  puts(\"it\\'s\");" + std::string(nl);                             // rule 6
     text += "  c = '\\\"'; d = '\\'';" + std::string(nl);                        // rules 5/6, no match
     text += "  for (int j = 0; j < 100; j++) { total += values[j] * weights[j]; }" + std::string(nl);

@@ -1,7 +1,5 @@
-// Source normaliser (Part 3.2) with the departures of issue 6: the result
-// stays in memory (F4), no size limits (F5), line feeds become CRLF first
-// (F13), rules 1 and 2 as amended by F24, F25, F31, F32 and F33, rules 5 and
-// 6 repeated until stable (F29).
+// Source normaliser: the result stays in memory, any size is accepted, line
+// feeds become CRLF first, and rules 5 and 6 are repeated until stable.
 #include "prepass/normalise.hpp"
 
 #include <array>
@@ -19,17 +17,21 @@ namespace {
 // backslash of the C++ literal below that is doubled is one backslash of the
 // pattern text.
 constexpr std::array<NormaliseRule, kNormaliseRuleCount> kRules = {{
-    // 1: struct definition with declarators: declarators first (F24, F31, F33).
+    // 1: struct definition with declarators: declarators first
+    // (never a function returning a struct pointer, an initialised structure
+    // variable, or a body with an inner brace pair).
     {"(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])", "\\1\\3\\2", false},
-    // 2: the same for typedef struct, a blank after "typedef struct" (F25, F32, F33).
+    // 2: the same for typedef struct, a blank after "typedef struct"
+    // (never across a ";", so a forward declaration is not joined to a later
+    // brace; never a body with an inner brace pair).
     {"(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])", "\\1 \\3\\2", false},
     // 3: "}" at a line end joined with a "while" starting the next line.
     {"(}[ ]*\r\n[ ]*while)", "} while", false},
     // 4: text after "*/" on the same line goes to a line of its own.
     {"(\\*/[ ]*)([^\r\n])", "*/\r\n\\2", false},
-    // 5: an escaped double quote becomes a backtick (repeated, F29).
+    // 5: an escaped double quote becomes a backtick (repeated until stable).
     {"([^\\\\])(\\\\[\"])([^'])", "\\1`\\3", true},
-    // 6: an escaped apostrophe becomes a backtick (repeated, F29).
+    // 6: an escaped apostrophe becomes a backtick (repeated until stable).
     {"([^\\\\])(\\\\['])([^'])", "\\1`\\3", true},
 }};
 
@@ -56,7 +58,7 @@ void ApplyRule(int index, std::string& text, std::string& spare) {
   }
 }
 
-// F13: every LF not preceded by CR becomes CR LF; a CR LF is put in front.
+// Every LF not preceded by CR becomes CR LF; a CR LF is put in front.
 std::string PrepareText(std::string_view source) {
   std::string text;
   text.reserve(source.size() + source.size() / 8 + 256);

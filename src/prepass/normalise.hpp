@@ -1,4 +1,4 @@
-// Source normaliser (Part 3.2): six pattern rewrites over the whole source
+// Source normaliser: six pattern rewrites over the whole source
 // before it is read line by line.
 #pragma once
 
@@ -9,9 +9,11 @@ namespace xlat {
 
 // The source bytes in, the normalised text out (a pure function: no files).
 // The text ends at the first NUL byte; every line feed not preceded by a
-// carriage return first becomes a carriage-return line-feed pair (F13); a
+// carriage return first becomes a carriage-return line-feed pair, so that
+// both line-end styles are normalised alike; a
 // line break is put in front, the six rules are applied in order (rules 5 and
-// 6 each repeated until the text no longer changes, F29), and the two
+// 6 each repeated until the text no longer changes, so that a run of escaped
+// quotes loses every one of them), and the two
 // characters in front are removed again.
 std::string NormaliseSource(std::string_view source);
 

@@ -1,5 +1,4 @@
-// Pattern matcher (Part 3.1). See pattern.hpp for the interface and the
-// departures from the Part.
+// Pattern matcher. See pattern.hpp for the interface.
 #include "prepass/pattern.hpp"
 
 #include <cstring>
@@ -9,7 +8,7 @@ namespace xlat {
 
 namespace {
 
-// Flags of a parsed construct (as in the classic library).
+// Flags of a parsed construct.
 constexpr int kWorst = 0;       // nothing known
 constexpr int kHasWidth = 1;    // never matches the empty text
 constexpr int kSimple = 2;      // a single-character node (may carry a repeat)
@@ -341,7 +340,8 @@ class Compiler {
     return ret;
   }
 
-  // The Part's three hints, plus this implementation's search literal.
+  // Three hints (first character, anchor, required literal), plus a literal
+  // found at a fixed offset from the start of every match.
   static void DeriveHints(CompiledPattern& p, int flags) {
     const std::vector<std::uint8_t>& prog = p.program;
     std::size_t scan = 1;  // the first top-level alternative

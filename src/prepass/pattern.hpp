@@ -1,16 +1,15 @@
-// Pattern matcher (Part 3.1): a small regular-expression engine in the manner
-// of the classic "regexp" library. Patterns are compiled in two passes into a
+// Pattern matcher: a small regular-expression engine for the pre-pass
+// rewrites. Patterns are compiled in two passes into a
 // byte program of exactly the counted size; matching is a depth-first
 // backtracking walk with greedy repeats; templates refer to the groups of the
 // last match; `ReplaceAllMatches` rewrites a whole text.
 //
-// Departures from the Part (issue 6): no fixed-size work buffers (std::string
-// throughout); `ReplaceAllMatches` appends pieces to its result (linear time),
+// No fixed-size work buffers (std::string throughout); `ReplaceAllMatches` appends pieces to its result (linear time),
 // advances by one character after an empty match and returns the text
 // unchanged for a pattern that failed to compile. The 32,767-byte program
 // limit ("regexp too big") is kept: node links are 16-bit.
 //
-// Texts end at their first NUL byte, as in the Part: `MatchPattern` and
+// Texts end at their first NUL byte: `MatchPattern` and
 // `ReplaceAllMatches` only look at the part of a view before its first NUL.
 // A default-constructed std::string_view (null data) stands for "no text"
 // and raises the NULL-argument messages.
@@ -26,7 +25,7 @@
 
 namespace xlat {
 
-// Node kinds (the codes of the Part's table).
+// Node kinds and their codes in the program.
 enum PatternNode : std::uint8_t {
   kNodeEnd = 0,
   kNodeStartAnchor = 1,

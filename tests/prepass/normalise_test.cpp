@@ -1,4 +1,4 @@
-// Tests of the source normaliser (Part 3.2 with the departures of issue 6).
+// Tests of the source normaliser.
 #include "prepass/normalise.hpp"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace {
 std::string Rule(int n, std::string_view text) { return ApplyNormaliseRule(n - 1, text); }
 
 TEST(NormaliseRules, FinalRuleTexts) {
-  // The six rules as written out in the issue's "Done when".
+  // The six rules as the normaliser applies them.
   EXPECT_EQ(GetNormaliseRule(0).pattern, "(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])");
   EXPECT_EQ(GetNormaliseRule(0).tmpl, "\\1\\3\\2");
   EXPECT_EQ(GetNormaliseRule(1).pattern, "(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])");
@@ -50,22 +50,22 @@ TEST(NormaliseRule1, OnlyBlanksBeforeStruct) {
   EXPECT_EQ(Rule(1, "x struct a { int x; } v;"), "x struct a { int x; } v;");
 }
 
-TEST(NormaliseRule1, F24FunctionReturningStructPointerIsNoDefinition) {
-  // With the Part's "[^{;]*" the tag would run over "X *make(int a) " and
-  // the body and a later declaration would be swapped.
+TEST(NormaliseRule1, FunctionReturningStructPointerIsNoDefinition) {
+  // A tag set that allowed "(" would run over "X *make(int a) " and swap
+  // the body and a later declaration.
   const std::string text = "\r\nstruct X *make(int a) {\r\n  return 0;\r\n}\r\nint y;\r\n";
   EXPECT_EQ(Rule(1, text), text);
 }
 
-TEST(NormaliseRule1, F31BraceInitialiserIsNoDefinition) {
+TEST(NormaliseRule1, BraceInitialiserIsNoDefinition) {
   const std::string text = "\r\nstruct pt p = {1, 2}, q;\r\n";
   EXPECT_EQ(Rule(1, text), text);
   const std::string nested = "\r\nstruct cmd c = {1, {0}, 2};\r\nint z;\r\n";
   EXPECT_EQ(Rule(1, nested), nested);
 }
 
-TEST(NormaliseRule1, F33InnerBracePairLeavesTheDefinitionAlone) {
-  // The Part cut this at the inner "}" (its edge case); F33 leaves it.
+TEST(NormaliseRule1, InnerBracePairLeavesTheDefinitionAlone) {
+  // Cutting at the inner "}" would move the declarators into the body.
   const std::string text = "\r\nstruct outer { struct { int a; } in; int b; } o;\r\n";
   EXPECT_EQ(Rule(1, text), text);
   // An inner definition on a line of its own is still reordered by itself.
@@ -81,14 +81,14 @@ TEST(NormaliseRule1, SeveralDefinitions) {
 // ------------------------------------------------------------ rule 2
 
 TEST(NormaliseRule2, TypedefNamesMoveAheadOfTheBody) {
-  // F25: a blank after "typedef struct", so there are two blanks here where
-  // the Part's edge case shows one.
+  // A blank is put after "typedef struct", so that "}T;" written without a
+  // blank still gives separate words; here that makes two blanks.
   EXPECT_EQ(Rule(2, "typedef struct tagPOINT {\r\nint x;\r\n} POINT, *PPOINT;"),
             "typedef struct  POINT, *PPOINT; tagPOINT {\r\nint x;\r\n}");
   EXPECT_EQ(Rule(2, "x; typedef  struct a {int b;} T;"), "x; typedef  struct  T; a {int b;}");
 }
 
-TEST(NormaliseRule2, F25NoBlankBeforeTheNames) {
+TEST(NormaliseRule2, NoBlankBeforeTheNames) {
   // "}T;" without a blank still gives "typedef struct T; ...".
   EXPECT_EQ(Rule(2, "typedef struct {int a;}T;"), "typedef struct T; {int a;}");
   EXPECT_EQ(Rule(2, "typedef struct{int a;}T;"), "typedef struct T;{int a;}");
@@ -99,12 +99,12 @@ TEST(NormaliseRule2, TabPreventsTheMatch) {
   EXPECT_EQ(Rule(2, text), text);
 }
 
-TEST(NormaliseRule2, F32ForwardDeclarationIsNotJoinedWithALaterBrace) {
+TEST(NormaliseRule2, ForwardDeclarationIsNotJoinedWithALaterBrace) {
   const std::string text = "typedef struct S S;\r\nvoid f(void) { g(); }\r\nint x;\r\n";
   EXPECT_EQ(Rule(2, text), text);
 }
 
-TEST(NormaliseRule2, F33NestedBodyIsLeftAlone) {
+TEST(NormaliseRule2, NestedBodyIsLeftAlone) {
   const std::string text = "typedef struct a { union { int i; float f; } u; } A;";
   EXPECT_EQ(Rule(2, text), text);
 }
@@ -114,7 +114,7 @@ TEST(NormaliseRule2, F33NestedBodyIsLeftAlone) {
 TEST(NormaliseRule3, ClosingBraceJoinsTheWhile) {
   EXPECT_EQ(Rule(3, "}\r\nwhile (x);"), "} while (x);");
   EXPECT_EQ(Rule(3, "  }  \r\n   while (x);"), "  } while (x);");
-  // Also a separate while loop after a block (as the Part says).
+  // Also a separate while loop after a block.
   EXPECT_EQ(Rule(3, "if (a) {\r\n}\r\nwhile (b) {\r\n}\r\n"), "if (a) {\r\n} while (b) {\r\n}\r\n");
   EXPECT_EQ(Rule(3, "}\r\n\r\nwhile (x);"), "}\r\n\r\nwhile (x);");  // one line break only
 }
@@ -139,11 +139,11 @@ TEST(NormaliseRule5, EscapedDoubleQuoteBecomesBacktick) {
   EXPECT_EQ(Rule(5, "s = \"a\\\\\";"), "s = \"a\\\\\";");  // escaped backslash
 }
 
-TEST(NormaliseRule5, F29RepeatedUntilStable) {
-  // The Part's single sweep left the second escaped quote: "`\"".
+TEST(NormaliseRule5, RepeatedUntilStable) {
+  // A single sweep would leave the second escaped quote: "`\"".
   EXPECT_EQ(Rule(5, "s = \"\\\"\\\"\";"), "s = \"``\";");
   EXPECT_EQ(Rule(5, "\"\\\"\\\"\\\"\\\"\""), "\"````\"");
-  // A single sweep really leaves it (the documented matcher behaviour).
+  // A single sweep really leaves it.
   auto p = CompilePattern(GetNormaliseRule(4).pattern);
   EXPECT_EQ(ReplaceAllMatches(p.get(), "s = \"\\\"\\\"\";", "\\1`\\3"), "s = \"`\\\"\";");
 }
@@ -151,7 +151,7 @@ TEST(NormaliseRule5, F29RepeatedUntilStable) {
 TEST(NormaliseRule6, EscapedApostropheBecomesBacktick) {
   EXPECT_EQ(Rule(6, "puts(\"it\\'s\");"), "puts(\"it`s\");");
   EXPECT_EQ(Rule(6, "c = '\\'';"), "c = '\\'';");
-  EXPECT_EQ(Rule(6, "\"\\'\\'\""), "\"``\"");  // F29
+  EXPECT_EQ(Rule(6, "\"\\'\\'\""), "\"``\"");  // repeated until stable
 }
 
 // ------------------------------------------------------------ NormaliseSource
@@ -171,7 +171,7 @@ TEST(NormaliseSource, TextEndsAtFirstNul) {
   EXPECT_EQ(NormaliseSource(std::string_view("int a;\0struct x { int y; } z;", 29)), "int a;");
 }
 
-TEST(NormaliseSource, F13UnixLineEndsBecomeCrLf) {
+TEST(NormaliseSource, UnixLineEndsBecomeCrLf) {
   const std::string unixText = "struct p {\nint x;\n} p;\ndo {\n} \n while (x);\n/* c */ y;\n";
   const std::string dosText = "struct p {\r\nint x;\r\n} p;\r\ndo {\r\n} \r\n while (x);\r\n/* c */ y;\r\n";
   EXPECT_EQ(NormaliseSource(unixText), NormaliseSource(dosText));

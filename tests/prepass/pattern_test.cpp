@@ -1,4 +1,4 @@
-// Tests of the pattern matcher (Part 3.1 with the departures of issue 6).
+// Tests of the pattern matcher.
 #include "prepass/pattern.hpp"
 
 #include <gtest/gtest.h>
@@ -386,8 +386,9 @@ TEST(PatternReplaceAll, RequiredLiteralCachedAcrossSearches) {
   EXPECT_EQ(Subst("x*ab", text, "Z"), expected);
 }
 
-// The Part's algorithm as written (W rebuilt at every replacement), with the
-// issue's empty-match rule, as a reference for the linear implementation.
+// The straightforward algorithm (the working text rebuilt at every
+// replacement, one character skipped after an empty match), as a reference
+// for the linear implementation.
 std::string ReferenceReplaceAll(const CompiledPattern* p, std::string text, std::string_view tmpl,
                                 std::size_t maxCount) {
   std::string w = text;
