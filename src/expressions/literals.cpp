@@ -36,6 +36,8 @@ bool IsNumericEscape(const std::string& content) {
 }  // namespace
 
 void ConvertCharLiterals(Translator& t) {
+    // Without an apostrophe the cut below gives one token and nothing changes.
+    if (!t.lineText.empty() && !Contains(t.lineText, "'")) return;
     if (!Tokenize(t, "'")) return;  // empty line: already written
     if (t.lastToken == 0) return;   // no apostrophe outside string literals
     for (int i = 0; i <= t.lastToken; ++i) {

@@ -23,7 +23,7 @@ constexpr const char* kCharLiterals[][2] = {
     {"'>'", "62"},   {"'\"'", "34"},   {"'\\\"'", "34"},
 };
 
-constexpr std::string_view kSplitDelimiters = " ){};";
+constexpr std::string_view kSplitDelimiters = " ){};";  // see IsSplitDelimiter
 
 // How a statement that is not finished on its line is joined with the text
 // that follows it.
@@ -76,6 +76,42 @@ int JoinWithNextLine(Translator& t, Join how) {
     return 0;
 }
 
+// The first and the last token that cutting `text` at kSplitDelimiters
+// gives, found in one scan without building the tokens: a statement joined
+// over many lines is tested again after every line, and most of the time
+// all the test needs is its last token.
+struct OuterTokens {
+    std::string_view first;
+    std::string_view last;
+};
+
+bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
+
+OuterTokens FindOuterTokens(std::string_view text) {
+    OuterTokens found;
+    auto note = [&found](std::string_view token) {
+        if (found.first.empty()) found.first = token;
+        found.last = token;
+    };
+    bool inLiteral = false;
+    size_t start = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inLiteral || !IsSplitDelimiter(c)) {
+            if (c == '"') inLiteral = !inLiteral;
+            if (start == std::string_view::npos) start = i;
+            continue;
+        }
+        if (start != std::string_view::npos) note(text.substr(start, i - start));
+        start = std::string_view::npos;
+        if (c != ' ') note(text.substr(i, 1));
+    }
+    if (start != std::string_view::npos) note(text.substr(start));
+    return found;
+}
+
+bool EndsStatement(std::string_view token) { return token == ")" || token == "{" || token == "}" || token == ";"; }
+
 // A line that starts a declaration or a definition: a type name, a storage
 // word, struct, const or inline.
 bool StartsDefinition(const Translator& t) {
@@ -98,11 +134,16 @@ int OneLineBodyBrace(const Translator& t) {
 int SplitStatement(Translator& t) {
     for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
     ConvertCharLiterals(t);
+    // Unfinished statements are joined before the line is cut into tokens
+    // (joining the tokens of operators never gives a token that ends one).
+    OuterTokens outer = FindOuterTokens(t.lineText);
+    if (!outer.last.empty() && !StartsWith(outer.first, "#") && !EndsStatement(outer.last))
+        return JoinWithNextLine(t, Join::WithBlank);
+
     if (!Tokenize(t, kSplitDelimiters)) return 0;
     if (StartsWith(t.TokAt(0), "#")) return 1;
-
     const std::string last = t.TokAt(t.lastToken);
-    if (last != ")" && last != "{" && last != "}" && last != ";") return JoinWithNextLine(t, Join::WithBlank);
+    if (!EndsStatement(last)) return JoinWithNextLine(t, Join::WithBlank);
     if (last == ")") {
         if (t.TokAt(0) != "static" && !t.IsTypeName(t.TokAt(0))) return JoinWithNextLine(t, Join::WithBlank);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);

@@ -37,6 +37,9 @@ TEST(SplitStatement, JoinsStatementsSpreadOverLines) {
     // A lone else, and a case label, go on with the next line.
     EXPECT_EQ(Shape("else", "y = 1;\n").line, "else y = 1 ;");
     EXPECT_EQ(Shape("case 1:", "break;\n").line, "case 1: break ;");
+    // Punctuation inside a string literal does not end the statement.
+    EXPECT_EQ(Shape("printf(\"a; b)\",", "x);\n").line, "printf(\"a; b)\", x ) ;");
+    EXPECT_EQ(Shape("s = \"}\"", "\"{\";\n").line, "s = \"}\" \"{\" ;");
     // The rest of the input stays unread.
     Translator t;
     t.in = LineSource("b;\nnext;\n");
