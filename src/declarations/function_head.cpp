@@ -77,6 +77,7 @@ int TranslateFunctionHead(Translator& t) {
             t.lastToken = 1;
             t.pendingBlock.closer = "END FUNCTION";
             t.inWinMain = 1;
+            t.pendingBlock.closesEntryPoint = true;
             KeepBodyBrace(t, hadBrace);
             return 1;
         }
@@ -88,6 +89,7 @@ int TranslateFunctionHead(Translator& t) {
             // main's head is not written; its body is a block without closer.
             t.inMain = 1;
             t.pendingBlock.closer.clear();
+            t.pendingBlock.closesEntryPoint = true;
             KeepBodyBrace(t, hadBrace);
             return 0;
         }

@@ -79,6 +79,11 @@ BlockRecord Translator::PopBlock() {
     BlockRecord record = std::move(blockStack.back());
     blockStack.pop_back();
     blockLines.pop_back();
+    if (record.closesEntryPoint) {
+        inMain = 0;
+        inWinMain = 0;
+        record.closesEntryPoint = false;
+    }
     return record;
 }
 

@@ -22,6 +22,9 @@ struct BlockRecord {
     // A declaration line that is put in front of pendingText when the block
     // is closed (the variables declared after a structure body).
     std::string declaration;
+    // The body of main or WinMain: closing it ends the renaming of WinMain's
+    // parameters and the dropping of main's return statements.
+    bool closesEntryPoint = false;
 };
 
 // A stop that ends the translation early. The driver prints `message` and

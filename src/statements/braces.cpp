@@ -19,10 +19,7 @@ bool BeginsWithWord(std::string_view text, std::string_view word) {
     return StartsWith(text, word) && (text.size() == word.size() || !IsWordChar(text[word.size()]));
 }
 
-void ForgetPendingBlock(Translator& t) {
-    t.pendingBlock.closer.clear();
-    t.pendingBlock.autoClose = 0;
-}
+void ForgetPendingBlock(Translator& t) { t.pendingBlock = BlockRecord{}; }
 
 // Pops the step record of a for loop (below its NEXT marker) and writes the
 // step and the end of the loop.

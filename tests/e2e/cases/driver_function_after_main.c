@@ -1,0 +1,7 @@
+int main(void) {
+    return 0;
+}
+
+int twice(int n) {
+    return n * 2;
+}
