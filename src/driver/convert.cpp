@@ -1,5 +1,6 @@
 #include "driver/convert.hpp"
 
+#include "driver/line_map.hpp"
 #include "driver/passes.hpp"
 #include "prepass/normalise.hpp"
 #include "runtime/strings.hpp"
@@ -37,6 +38,14 @@ void TranslateLine(Translator& t) {
     RewriteExpression(t);
 }
 
+// The user's source line of line `line` of the normalised text.
+long SourceLine(const std::vector<long>& map, long line) {
+    if (map.empty()) return line;
+    if (line < 1) return map.front();
+    if (static_cast<size_t>(line) > map.size()) return map.back();
+    return map[static_cast<size_t>(line - 1)];
+}
+
 }  // namespace
 
 Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile) {
@@ -51,14 +60,16 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
         result.verdict = Verdict::Fatal;
         result.message = stop.message;
         result.reason = stop.reason;
-        result.line = stop.line;
+        result.line = SourceLine(MapNormalisedLines(source), stop.line);
         return result;
     }
     result.text = std::move(t.out);
     if (t.BlockDepth() != 0) {
         result.verdict = Verdict::OpenBlocks;
+        const std::vector<long> map = MapNormalisedLines(source);
         for (int i = 0; i < t.BlockDepth(); ++i)
-            result.openBlocks.push_back({t.blockLines[static_cast<size_t>(i)], t.blockStack[static_cast<size_t>(i)].closer});
+            result.openBlocks.push_back({SourceLine(map, t.blockLines[static_cast<size_t>(i)]),
+                                         t.blockStack[static_cast<size_t>(i)].closer});
     }
     return result;
 }

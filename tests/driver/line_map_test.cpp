@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "driver/convert.hpp"
+#include "driver/line_map.hpp"
+#include "prepass/normalise.hpp"
+
+using namespace xlat;
+namespace fs = std::filesystem;
+
+namespace {
+long LineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n') + 1; }
+using L = std::vector<long>;
+}  // namespace
+
+TEST(LineMap, FollowsTheJoinsAndSplitsOfThePrePass) {
+    EXPECT_EQ(MapNormalisedLines("a;\nb;\n"), (L{1, 2, 3}));
+    // "}" and the "while" of the next line become one line.
+    EXPECT_EQ(MapNormalisedLines("do {\r\n}\r\n  while (x);\r\nz;"), (L{1, 2, 4}));
+    // Text after "*/" moves to a line of its own that stays on the same line.
+    EXPECT_EQ(MapNormalisedLines("/* a */ x = 1;\ny;"), (L{1, 1, 2}));
+    EXPECT_EQ(MapNormalisedLines("/* a */ /* b */\n"), (L{1, 1, 2}));
+    // A blank after a closer that ends its line is split off as well.
+    EXPECT_EQ(MapNormalisedLines("/* a */ \nb;"), (L{1, 1, 2}));
+    EXPECT_EQ(MapNormalisedLines("a;\0\nb;\n"), (L{1}));
+}
+
+TEST(LineMap, HasOneEntryPerNormalisedLine) {
+    std::vector<std::string> sources;
+    for (const auto& entry : fs::directory_iterator(fs::path(XLAT_TEST_DATA) / "e2e" / "cases")) {
+        if (entry.path().extension() != ".c") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        sources.push_back(s.str());
+    }
+    std::mt19937 random(7);
+    const char pieces[][12] = {"}", " ", "\n", "\r\n", "while", "*/", "*", "/", "x", ";", "{", "\r"};
+    for (int n = 0; n < 2000; ++n) {
+        std::string text;
+        for (int k = 0; k < 12; ++k) text += pieces[random() % 12];
+        sources.push_back(text);
+    }
+    for (const std::string& source : sources) {
+        EXPECT_EQ(static_cast<long>(MapNormalisedLines(source).size()), LineCount(NormaliseSource(source)))
+            << source;
+    }
+}
+
+TEST(LineMap, MessagesNameTheLineOfTheUsersSource) {
+    Conversion stop = TranslateSource("/* one */ a = 1;\ndo {\n  b = 2;\n}\nwhile (b);\n}\n");
+    ASSERT_EQ(stop.verdict, Verdict::Fatal);
+    EXPECT_EQ(stop.line, 6);
+
+    Conversion open = TranslateSource("a = 1;\nwhile (a) {\n  if (b) {\n    c = 1;\n");
+    ASSERT_EQ(open.verdict, Verdict::OpenBlocks);
+    ASSERT_EQ(open.openBlocks.size(), 2u);
+    EXPECT_EQ(open.openBlocks[0].line, 2);
+    EXPECT_EQ(open.openBlocks[0].closer, "WEND");
+    EXPECT_EQ(open.openBlocks[1].line, 3);
+    EXPECT_EQ(open.openBlocks[1].closer, "END IF");
+}
