@@ -26,7 +26,43 @@ namespace {
 
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// Names are handed to the ANSI file functions as they are, the way the C
+// library's fopen takes them; std::filesystem is not used on Windows because
+// it reads narrow names as UTF-8 and would fail on other bytes.
+
+bool IsDirectory(const std::string& name) {
+    DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The folder part of a file name ("." when there is none), for a temporary
+// file beside it.
+std::string DirectoryOf(const std::string& name) {
+    size_t cut = name.find_last_of("\\/:");
+    if (cut == std::string::npos) return ".";
+    if (name[cut] == ':') return name.substr(0, cut + 1);  // "C:x.bas": the current folder of C:
+    return name.substr(0, cut == 0 || name[cut - 1] == ':' ? cut + 1 : cut);
+}
+
+// A system call that fills a buffer and returns the length it needed or
+// wrote, retried with a larger buffer until the text fits.
+template <typename Fill>
+std::string GrowingBuffer(Fill fill) {
+    std::string buf(MAX_PATH + 1, '\0');
+    for (;;) {
+        DWORD n = fill(buf.data(), static_cast<DWORD>(buf.size()));
+        if (n == 0) return {};
+        if (n < buf.size()) return buf.substr(0, n);
+        buf.resize(buf.size() * 2 > n + 1 ? buf.size() * 2 : n + 1);
+    }
+}
+#else
+bool IsDirectory(const std::string& name) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(name), ec);
+}
+
 bool AnyFileMatches(const std::string& pattern) {
     fs::path p(pattern);
     fs::path dir = p.parent_path().empty() ? fs::path(".") : p.parent_path();
@@ -61,9 +97,16 @@ bool Exist(const std::string& name) {
 
 long long Lof(const std::string& name) {
     if (name.empty()) return 0;
+#ifdef _WIN32
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return 0;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return 0;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+#else
     std::error_code ec;
     auto size = fs::file_size(fs::path(name), ec);
     return ec ? 0 : static_cast<long long>(size);
+#endif
 }
 
 bool CopyFileNoOverwrite(const std::string& from, const std::string& to) {
@@ -97,9 +140,8 @@ bool MoveFileReplacing(const std::string& from, const std::string& to) {
 
 std::string TempDir() {
 #ifdef _WIN32
-    char buf[MAX_PATH + 1];
-    DWORD n = GetTempPathA(sizeof buf, buf);
-    return n > 0 && n <= MAX_PATH ? std::string(buf, n) : std::string(".\\");
+    std::string dir = GrowingBuffer([](char* buf, DWORD size) { return GetTempPathA(size, buf); });
+    return dir.empty() ? std::string(".\\") : dir;
 #else
     std::error_code ec;
     auto dir = fs::temp_directory_path(ec);
@@ -112,6 +154,7 @@ std::string TempDir() {
 
 std::string TempFileName(const std::string& dir, const std::string& prefix) {
 #ifdef _WIN32
+    // The function writes at most MAX_PATH characters and creates the file.
     char buf[MAX_PATH + 1];
     if (GetTempFileNameA(dir.empty() ? "." : dir.c_str(), prefix.c_str(), 0, buf) == 0) return {};
     return buf;
@@ -130,9 +173,9 @@ std::string TempFileName(const std::string& dir, const std::string& prefix) {
 
 std::string AppPath() {
 #ifdef _WIN32
-    char buf[MAX_PATH + 1];
-    DWORD n = GetModuleFileNameA(GetModuleHandleA(nullptr), buf, MAX_PATH);
-    std::string path(buf, n);
+    // GetModuleFileNameA returns the full size when the name was cut short.
+    std::string path = GrowingBuffer(
+        [](char* buf, DWORD size) { return GetModuleFileNameA(GetModuleHandleA(nullptr), buf, size); });
     size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
 #else
@@ -145,26 +188,31 @@ std::string AppPath() {
 #endif
 }
 
-std::string Command(int n, int argc, char** argv) {
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    // The raw command line: words are separated by white space; a word that
-    // begins with a double quote runs to the next double quote.
-    const char* p = GetCommandLineA();
+std::string CommandWord(const std::string& commandLine, int n) {
+    // So `"my file.c"` and `"C:\My Files"\prog.c` are one word each, as a
+    // shell would split them; a backslash is an ordinary character.
+    size_t i = 0;
     for (int word = 0;; ++word) {
-        while (*p && IsCSpace(*p)) ++p;
-        if (!*p) return {};
+        while (i < commandLine.size() && IsCSpace(commandLine[i])) ++i;
+        if (i == commandLine.size()) return {};
         std::string text;
-        if (*p == '"') {
-            ++p;
-            while (*p && *p != '"') text += *p++;
-            if (*p == '"') ++p;
-        } else {
-            while (*p && *p != ' ') text += *p++;
+        bool quoted = false;
+        for (; i < commandLine.size() && (quoted || !IsCSpace(commandLine[i])); ++i) {
+            if (commandLine[i] == '"')
+                quoted = !quoted;
+            else
+                text += commandLine[i];
         }
         if (word == n) return text;
     }
+}
+
+std::string Command(int n, int argc, char** argv) {
+#ifdef _WIN32
+    // The raw command line, so that a quoted name with blanks is one word.
+    (void)argc;
+    (void)argv;
+    return CommandWord(GetCommandLineA(), n);
 #else
     if (n < 0 || n >= argc) return {};
     return argv[n];
@@ -174,16 +222,19 @@ std::string Command(int n, int argc, char** argv) {
 bool ReadWholeFile(const std::string& name, std::string& content) {
     std::ifstream in(name, std::ios::in | std::ios::binary);
     if (!in) return false;
-    std::error_code ec;
-    if (fs::is_directory(fs::path(name), ec)) return false;
+    if (IsDirectory(name)) return false;
     content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
 
 bool WriteFileAtomically(const std::string& name, const std::string& content) {
+#ifdef _WIN32
+    std::string temp = TempFileName(DirectoryOf(name), "INDENT");
+#else
     fs::path target(name);
     std::string dir = target.parent_path().string();
     std::string temp = TempFileName(dir.empty() ? std::string(".") : dir, "INDENT");
+#endif
     if (temp.empty()) return false;
     {
         // Text mode: the platform's own line ends.

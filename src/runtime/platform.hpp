@@ -26,6 +26,10 @@ std::string AppPath();
 // Word n of the command line (0 is the program): a word that begins with a
 // double quote runs to the next one and loses its quotes.
 std::string Command(int n, int argc, char** argv);
+// Word n of a raw command line as Windows hands it over: words are separated
+// by white space, white space between double quotes belongs to the word and
+// the quotes go.
+std::string CommandWord(const std::string& commandLine, int n);
 
 // Reads a whole file byte for byte, without ever opening it for writing.
 bool ReadWholeFile(const std::string& name, std::string& content);
