@@ -55,10 +55,32 @@ int TranslateStructWithVariables(Translator& t) {
     return 1;
 }
 
+// The text that follows the line: what waits in pendingText, or else the
+// next input line (read ahead, not consumed).
+std::string NextText(Translator& t) {
+    std::string waiting = Trim(t.pendingText);
+    if (!waiting.empty() || t.AtEnd()) return waiting;
+    const LineSource::Mark mark = t.in.Position();
+    std::string next = Trim(t.ReadLine());
+    t.in.Rewind(mark);
+    return next;
+}
+
+// `struct tag ;` with no body after it declares the tag for later use: only
+// its comment is kept. (Followed by "{", it names an anonymous structure.)
+bool IsForwardDeclaration(Translator& t) {
+    return t.lastToken == 2 && t.TokAt(2) == ";" && !StartsWith(NextText(t), "{");
+}
+
 }  // namespace
 
 int TranslateStruct(Translator& t) {
     if (TranslateStructWithVariables(t)) return 0;
+    if (IsForwardDeclaration(t)) {
+        if (!t.lineComment.empty()) t.Write2("'", t.lineComment);
+        t.lineComment.clear();
+        return 0;
+    }
     DecorateTypeComment(t);
     if (t.lastToken > 2) {
         // `struct point p ;`: a declaration with the tag as its type.

@@ -33,6 +33,17 @@ public:
     // Number of lines read so far (the 1-based number of the last line read).
     long LinesRead() const { return linesRead_; }
 
+    // A read position, for passes that read ahead and then come back.
+    struct Mark {
+        size_t pos = 0;
+        long linesRead = 0;
+    };
+    Mark Position() const { return {pos_, linesRead_}; }
+    void Rewind(Mark mark) {
+        pos_ = mark.pos;
+        linesRead_ = mark.linesRead;
+    }
+
 private:
     std::string text_;
     size_t pos_ = 0;

@@ -1,5 +1,7 @@
 // The preprocessor passes: #include lines, and the conditional-compilation
 // directives that become the dialect's own "$IF" family.
+#include "lines/directives.hpp"
+
 #include <array>
 
 #include "driver/passes.hpp"
@@ -84,9 +86,91 @@ void SendExtraWordsOn(Translator& t) {
     t.lastToken = 0;
 }
 
+// The lines of an "#if 0" branch are kept as comments (they need not be C
+// at all); the directive that ends the branch is translated next.
+void SkipDeadCode(Translator& t) {
+    const std::string end = PassDeadCode(t, true);
+    if (!end.empty()) t.pendingText = end + " " + t.pendingText;
+}
+
 }  // namespace
 
+bool IsDirectiveLine(std::string_view line) { return StartsWith(Trim(line), "#"); }
+
+std::string DirectiveName(std::string_view line) {
+    std::string text = Trim(line);
+    size_t start = 1;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+    size_t end = start;
+    while (end < text.size() && IsWordChar(text[end])) ++end;
+    return text.substr(start, end - start);
+}
+
+bool StartsDeadCode(std::string_view line) { return StartsWith(line, "#if ") && Trim(line.substr(4)) == "0"; }
+
+std::string PassDeadCode(Translator& t, bool write) {
+    int depth = 0;
+    while (!t.AtEnd()) {
+        std::string line = t.ReadLine();
+        if (IsDirectiveLine(line)) {
+            const std::string name = DirectiveName(line);
+            if (name == "if" || name == "ifdef" || name == "ifndef") {
+                ++depth;
+            } else if (depth == 0 && (name == "else" || name == "elif" || name == "endif")) {
+                return line;
+            } else if (name == "endif") {
+                --depth;
+            }
+        }
+        if (write) t.Write2("'", Replace(line, "\t", "   "));
+    }
+    return {};
+}
+
+std::string JoinContinuedDirective(Translator& t, std::string_view line) {
+    std::string joined = Trim(line);
+    if (!StartsWith(joined, "#") || DirectiveName(joined) == "define") return std::string(line);
+    while (EndsWith(joined, "\\")) {
+        joined = Trim(Left(joined, static_cast<long>(joined.size()) - 1));
+        if (t.AtEnd()) break;
+        joined += " " + Replace(Trim(t.ReadLine()), "\t", "   ");
+        joined = Trim(joined);
+    }
+    return joined;
+}
+
+DirectiveOutcome ProbeDirective(std::string_view line) {
+    Translator probe;
+    probe.lineText = Replace(Trim(line), "\t", "   ");
+    DirectiveOutcome outcome;
+    outcome.consumed = !ConvertComments(probe) || !ConvertIncludes(probe);
+    if (!outcome.consumed) {
+        outcome.startsDeadCode = StartsDeadCode(probe.lineText);
+        outcome.consumed = !ConvertConditionals(probe);
+    }
+    outcome.sentOn = Trim(probe.pendingText);
+    return outcome;
+}
+
+bool RunDirectiveNow(Translator& t, std::string_view line) {
+    const std::string savedLine = t.lineText;
+    const std::vector<std::string> savedTokens = t.tokens;
+    const int savedLast = t.lastToken;
+    const std::string savedComment = std::move(t.lineComment);
+    t.lineComment.clear();
+    t.lineText = Replace(Trim(line), "\t", "   ");
+    const bool taken = !ConvertComments(t) || !ConvertIncludes(t) || !ConvertConditionals(t);
+    // A comment of the directive waits with the current line's own.
+    t.lineComment = savedComment + t.lineComment;
+    t.lineText = savedLine;
+    t.tokens = savedTokens;
+    t.lastToken = savedLast;
+    return taken;
+}
+
 int ConvertIncludes(Translator& t) {
+    // A directive continued over lines is one line for the passes.
+    if (EndsWith(t.lineText, "\\")) t.lineText = JoinContinuedDirective(t, t.lineText);
     std::string key = LCase(Squeeze(t.lineText));
     if (StartsWith(key, "# ")) key = "#" + Mid(key, 3);
 
@@ -124,6 +208,7 @@ int ConvertConditionals(Translator& t) {
     for (std::string_view raw : kRawDirectives) {
         if (StartsWith(t.lineText, raw)) {
             t.Write2("!", t.lineText);
+            if (StartsDeadCode(t.lineText)) SkipDeadCode(t);
             return 0;
         }
     }

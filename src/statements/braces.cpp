@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "driver/passes.hpp"
+#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -135,6 +136,59 @@ int CloseDoLoop(Translator& t, int i) {
     return 0;
 }
 
+// Blank lines and "//" comment lines that the look-ahead passes over.
+bool IsBlankOrComment(std::string_view text) { return text.empty() || StartsWith(text, "//"); }
+
+// The look-ahead has met the directive line `first` after the "}" of an IF
+// block: true when, past the directives (and the blank and comment lines
+// among them), an else follows. Nothing is consumed.
+bool ElseFollowsDirectives(Translator& t, const std::string& first) {
+    const LineSource::Mark mark = t.in.Position();
+    bool elseFollows = false;
+    std::string line = first;
+    for (;;) {
+        std::string text = Trim(line);
+        if (IsDirectiveLine(text)) {
+            text = JoinContinuedDirective(t, text);
+            const DirectiveOutcome outcome = ProbeDirective(text);
+            if (!outcome.consumed) break;
+            if (outcome.startsDeadCode) line = PassDeadCode(t, false);
+            else line = outcome.sentOn;
+            if (!line.empty()) continue;
+        } else if (!IsBlankOrComment(text)) {
+            elseFollows = BeginsWithWord(text, "else");
+            break;
+        }
+        if (t.AtEnd()) break;
+        line = t.ReadLine();
+    }
+    t.in.Rewind(mark);
+    return elseFollows;
+}
+
+// Translates the directive lines (and the blank and comment lines among
+// them) that stand between an IF block's "}" and its else; the else is left
+// in pendingText.
+void RunDirectivesBeforeElse(Translator& t, std::string line) {
+    for (;;) {
+        RunDirectiveNow(t, line);
+        std::string sentOn = Trim(t.pendingText);
+        if (!sentOn.empty()) {
+            if (!IsDirectiveLine(sentOn) || !ProbeDirective(sentOn).consumed) return;
+            t.pendingText.clear();
+            line = sentOn;
+            continue;
+        }
+        if (t.AtEnd()) return;
+        line = t.ReadLine();
+        const std::string text = Trim(line);
+        if (!IsBlankOrComment(text) && !IsDirectiveLine(text)) {
+            t.pendingText = line;
+            return;
+        }
+    }
+}
+
 // "}" of an IF block: looks ahead for an else, which reopens the same IF.
 // Returns the pass result, or -1 to go on with the walk.
 int CloseIfBlock(Translator& t, int i) {
@@ -149,6 +203,13 @@ int CloseIfBlock(Translator& t, int i) {
                 look.clear();
             }
             if (!look.empty()) break;
+        }
+        // Directives between the block and its else are written first.
+        if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
+            if (!remembered.empty()) t.Write(remembered);
+            remembered.clear();
+            RunDirectivesBeforeElse(t, look);
+            look.clear();
         }
         t.pendingText += look;
     }

@@ -16,6 +16,23 @@ bool KeepsCForm(const Translator& t) {
     return false;
 }
 
+// True when the next input line ends in a backslash; nothing is consumed.
+bool NextLineContinues(Translator& t) {
+    if (t.AtEnd()) return false;
+    const LineSource::Mark mark = t.in.Position();
+    const bool continues = EndsWith(t.ReadLine(), "\\");
+    t.in.Rewind(mark);
+    return continues;
+}
+
+// The macro goes on after `written`: it ends in a backslash, or it is a
+// comment that the pre-pass moved off a continued line (`/* 0 */ 1, 2, \`
+// becomes `/* 0 */` and `1, 2, \`) and the macro's next line is continued.
+bool MacroContinues(Translator& t, const std::string& written) {
+    if (EndsWith(written, "\\")) return true;
+    return EndsWith(RTrim(written), "*/") && NextLineContinues(t);
+}
+
 }  // namespace
 
 int TranslateDefine(Translator& t) {
@@ -33,12 +50,12 @@ int TranslateDefine(Translator& t) {
     t.JoinTokens();
     t.Write("$HEADER");
     t.Write(t.lineText);
-    // Continuation lines are copied as they stand, up to the first one that
-    // does not end in a backslash.
+    // Continuation lines are copied as they stand, up to the first one with
+    // which the macro ends.
     for (bool more = continued; more && !t.AtEnd();) {
         const std::string next = t.ReadLine();
         t.Write(next);
-        more = EndsWith(next, "\\");
+        more = MacroContinues(t, next);
     }
     t.Write("$HEADER");
     return 0;

@@ -5,6 +5,7 @@
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
 #include "driver/passes.hpp"
+#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -49,14 +50,44 @@ void MoveToPending(Translator& t, int from) {
     t.lastToken = from - 1;
 }
 
+// A comment of a line that is joined with the next is written first, on a
+// line of its own.
+void WriteJoinComment(Translator& t, Join how) {
+    if (t.lineComment.empty()) return;
+    t.Write2(how == Join::WithBlank ? "' " : "'", t.lineComment);
+    t.lineComment.clear();
+}
+
+// A conditional directive that interrupts a statement ("case 1:" followed by
+// "#if SHORT") is translated at once, on its own line; so is a directive that
+// it sends on (the one that ends an "#if 0" branch). Returns the text that
+// the directive sent on and that is not a directive itself.
+std::string RunInterruptingDirective(Translator& t, Join how, const std::string& directive) {
+    WriteJoinComment(t, how);
+    std::string line = directive;
+    for (;;) {
+        RunDirectiveNow(t, line);
+        line = Trim(t.pendingText);
+        t.pendingText.clear();
+        if (!IsDirectiveLine(line) || !ProbeDirective(line).consumed) return line;
+    }
+}
+
+bool InterruptsStatement(std::string_view line) { return StartsWith(line, "#if ") || StartsWith(line, "#elif "); }
+
 // The next text of the statement: what is still waiting in pendingText (it
 // follows this line directly), or else the next input line.
-std::string NextStatementText(Translator& t) {
+std::string NextStatementText(Translator& t, Join how) {
     std::string waiting = Trim(t.pendingText);
     t.pendingText.clear();
     if (!waiting.empty()) return waiting;
-    if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "statement not finished at end of file");
-    return Trim(t.ReadLine());
+    for (;;) {
+        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "statement not finished at end of file");
+        std::string next = Trim(t.ReadLine());
+        if (!InterruptsStatement(next)) return next;
+        waiting = RunInterruptingDirective(t, how, next);
+        if (!waiting.empty()) return waiting;
+    }
 }
 
 // Puts the line and the text that continues it into pendingText as one line;
@@ -64,15 +95,12 @@ std::string NextStatementText(Translator& t) {
 // comment of the line is written first, on a line of its own.
 int JoinWithNextLine(Translator& t, Join how) {
     std::string joined = t.lineText;
-    std::string next = NextStatementText(t);
+    std::string next = NextStatementText(t, how);
     if (how == Join::WithBlank) joined += ' ';
     joined += next;
     t.pendingText = std::move(joined);
     t.lineText.clear();
-    if (!t.lineComment.empty()) {
-        t.Write2(how == Join::WithBlank ? "' " : "'", t.lineComment);
-        t.lineComment.clear();
-    }
+    WriteJoinComment(t, how);
     return 0;
 }
 

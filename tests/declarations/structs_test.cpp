@@ -27,11 +27,35 @@ TEST(TranslateStruct, VariableOfStructureTypeGoesOnAsDeclaration) {
 TEST(TranslateStruct, NamedVariableBeforeBodyIsClosedUnderTheType) {
     xlat::Translator t;
     SetLine(t, "struct p ;");
+    t.pendingText = "{ int x ; }";
     xlat::TranslateStruct(t);
     EXPECT_EQ(t.out, "TYPE TP \n");
     ASSERT_EQ(t.BlockDepth(), 1);
     EXPECT_EQ(t.TopBlock()->closer, "GLOBAL p AS TP");
     EXPECT_EQ(t.TopBlock()->autoClose, 1);
+}
+
+// Without a body after it, `struct tag ;` only declares the tag: nothing is
+// opened or armed, whether the next text waits in pendingText or is read ahead.
+TEST(TranslateStruct, ForwardDeclarationKeepsOnlyItsComment) {
+    xlat::Translator t;
+    SetLine(t, "struct node ;");
+    t.lineComment = " later";
+    t.pendingText = "int x ;";
+    EXPECT_EQ(xlat::TranslateStruct(t), 0);
+    EXPECT_EQ(t.out, "' later\n");
+    EXPECT_EQ(t.BlockDepth(), 0);
+    EXPECT_EQ(t.pendingBlock.closer, "");
+    EXPECT_EQ(t.inTypeDef, 0);
+    EXPECT_EQ(t.pendingText, "int x ;");
+
+    xlat::Translator u;
+    u.in = xlat::LineSource("   {\nint x;\n");
+    SetLine(u, "struct v ;");
+    xlat::TranslateStruct(u);
+    EXPECT_EQ(u.out, "TYPE TV \n");
+    EXPECT_EQ(u.BlockDepth(), 1);
+    EXPECT_EQ(u.ReadLine(), "   {");  // read ahead, not consumed
 }
 
 TEST(TranslateStruct, DefinitionWithVariablesLeavesTheirDeclaration) {

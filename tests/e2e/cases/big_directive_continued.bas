@@ -1,0 +1,3 @@
+!#if A && B
+x = 1
+$ENDIF

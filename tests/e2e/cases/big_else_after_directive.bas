@@ -1,0 +1,7 @@
+IF a THEN
+   x
+   !#if defined(W)
+ELSE
+   y
+END IF
+$ENDIF

@@ -1,0 +1,6 @@
+if (a) {
+x;
+}
+#if defined(W)
+else { y; }
+#endif

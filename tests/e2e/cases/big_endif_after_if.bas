@@ -1,0 +1,5 @@
+IF a THEN
+   x
+END IF
+$ENDIF
+z = 1

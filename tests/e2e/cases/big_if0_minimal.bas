@@ -1,0 +1,4 @@
+!#if 0
+'this is { not C
+$ENDIF
+x = 1

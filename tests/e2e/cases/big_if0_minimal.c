@@ -1,0 +1,4 @@
+#if 0
+this is { not C
+#endif
+x = 1;

@@ -1,0 +1,2 @@
+' later
+GLOBAL count AS INTEGER

@@ -1,0 +1,2 @@
+struct node; // later
+int count;
