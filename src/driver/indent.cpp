@@ -4,6 +4,7 @@
 #include "driver/indent.hpp"
 
 #include <array>
+#include <cctype>
 
 #include "runtime/strings.hpp"
 
@@ -62,12 +63,26 @@ std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); 
 
 class Indenter {
 public:
-    std::string IndentLine(std::string_view rawLine) {
+    // Appends the re-indented line (without its line end) to `out`.
+    void IndentLine(std::string_view rawLine, std::string& out) {
         // Earlier indentation is discarded; a non-empty line ends in exactly
         // one blank, which the keyword tests rely on.
-        const std::string line = LTrim(Trim(rawLine) + " ", '\t');
-        const std::string upper = UCase(line);
-        const Mark mark = DecideMark(line, upper);
+        const std::string_view trimmed = TrimView(rawLine);
+        line_.clear();
+        if (!trimmed.empty()) {
+            line_.append(trimmed);
+            line_ += ' ';
+        }
+        // Between two "$HEADER" lines stands C text kept as it is: its words
+        // open and close no BASIC block.
+        const bool headerLine = trimmed == "$HEADER";
+        Mark mark = Mark::None;
+        if (!inHeader_ && !headerLine) {
+            upper_ = line_;
+            for (char& c : upper_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            mark = DecideMark(line_, upper_);
+        }
+        if (headerLine) inHeader_ = !inHeader_;
 
         long column = indent_;
         switch (mark) {
@@ -82,12 +97,21 @@ public:
                 break;
             case Mark::None: break;
         }
-        return RTrim(AlignComment(RTrim(Space(column) + line)));
+        // A blank line stays empty; the line itself ends in no blank.
+        if (trimmed.empty()) return;
+        if (trimmed.find('\'') == std::string_view::npos) {
+            out.append(static_cast<size_t>(column), ' ');
+            out.append(trimmed);
+            return;
+        }
+        out += RTrim(AlignComment(Space(column) + std::string(trimmed)));
     }
 
 private:
     long indent_ = 0;
     bool continued_ = false;  // an IF condition continues on the next line
+    bool inHeader_ = false;   // inside a "$HEADER" block of C text
+    std::string line_, upper_;  // buffers kept from line to line
 
     Mark DecideMark(std::string_view line, std::string_view upper) {
         Mark mark = Mark::None;
@@ -145,7 +169,7 @@ std::string IndentOutput(std::string_view basText) {
     while (pos < basText.size()) {
         size_t end = basText.find('\n', pos);
         if (end == std::string_view::npos) end = basText.size();
-        result += indenter.IndentLine(basText.substr(pos, end - pos));
+        indenter.IndentLine(basText.substr(pos, end - pos), result);
         result += '\n';
         pos = end + 1;
     }

@@ -8,7 +8,9 @@ namespace {
 // Cuts `text` at the delimiter characters outside double-quoted literals.
 // Every delimiter becomes a token of its own and empty pieces are dropped.
 void SplitIntoTokens(Translator& t, std::string_view text, std::string_view delimiters) {
-    auto isDelimiter = [&](char c) { return delimiters.find(c) != std::string_view::npos; };
+    bool isDelimiterByte[256] = {};
+    for (char c : delimiters) isDelimiterByte[static_cast<unsigned char>(c)] = true;
+    auto isDelimiter = [&](char c) { return isDelimiterByte[static_cast<unsigned char>(c)]; };
     int count = 0;
     bool inLiteral = false;
     size_t start = std::string_view::npos;
@@ -19,11 +21,11 @@ void SplitIntoTokens(Translator& t, std::string_view text, std::string_view deli
             if (start == std::string_view::npos) start = i;
             continue;
         }
-        if (start != std::string_view::npos) t.Tok(count++) = std::string(text.substr(start, i - start));
+        if (start != std::string_view::npos) t.Tok(count++).assign(text.substr(start, i - start));
         start = std::string_view::npos;
-        t.Tok(count++) = std::string(1, c);
+        t.Tok(count++).assign(1, c);
     }
-    if (start != std::string_view::npos) t.Tok(count++) = std::string(text.substr(start));
+    if (start != std::string_view::npos) t.Tok(count++).assign(text.substr(start));
     t.lastToken = count - 1;
 }
 

@@ -11,19 +11,16 @@ const std::string kEmpty;
 thread_local std::string discardSlot;
 }  // namespace
 
-std::string& Translator::Tok(int i) {
+std::string& Translator::GrowOrDiscard(int i) {
     if (i < 0) {
         discardSlot.clear();
         return discardSlot;
     }
-    if (static_cast<size_t>(i) >= tokens.size()) tokens.resize(static_cast<size_t>(i) + 1);
+    tokens.resize(static_cast<size_t>(i) + 1);
     return tokens[static_cast<size_t>(i)];
 }
 
-const std::string& Translator::TokAt(int i) const {
-    if (i < 0 || static_cast<size_t>(i) >= tokens.size()) return kEmpty;
-    return tokens[static_cast<size_t>(i)];
-}
+const std::string& Translator::EmptySlot() { return kEmpty; }
 
 void Translator::ClearTokens() {
     tokens.clear();
@@ -66,7 +63,10 @@ void Translator::JoinTokens() {
         text += TokAt(i);
         text += ' ';
     }
-    lineText = RTrim(text, ' ');
+    // Trailing blanks go, as RTrim would take them.
+    size_t end = text.find_last_not_of(' ');
+    text.resize(end == std::string::npos ? 0 : end + 1);
+    lineText.swap(text);
 }
 
 void Translator::PushBlock(const BlockRecord& record) {
@@ -102,37 +102,55 @@ void Translator::Fatal(std::string_view message, std::string_view reason) const 
     throw FatalStop{std::string(message), std::string(reason), in.LinesRead()};
 }
 
-std::string ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
-                                 std::string_view replacement) {
-    long p = InStr(buffer, pattern);
-    if (p > 0 && Tally(std::string_view(buffer).substr(0, static_cast<size_t>(p)), "\"") % 2 == 0) {
+const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
+                                        std::string_view replacement) {
+    if (pattern.empty()) return buffer;
+    size_t p = buffer.find(pattern);
+    if (p == std::string::npos) return buffer;
+    if (std::count(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(p) + 1, '"') % 2 == 0)
         buffer = Replace(buffer, pattern, replacement);
-    }
     return buffer;
 }
 
 std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
                             std::string_view replacement) {
-    if (pattern.empty()) return std::string(text);
-    std::string out;
-    out.reserve(text.size());
-    bool inLiteral = false;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (!inLiteral && text.compare(i, pattern.size(), pattern) == 0) {
-            out.append(replacement);
-            i += pattern.size();
-            continue;
-        }
-        if (text[i] == '"') inLiteral = !inLiteral;
-        out += text[i++];
-    }
+    std::string out(text);
+    ReplaceUnquotedInPlace(out, pattern, replacement);
     return out;
 }
 
+void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::string_view replacement) {
+    if (pattern.empty()) return;
+    size_t hit = text.find(pattern);
+    if (hit == std::string::npos) return;  // the common case: nothing to rebuild
+    std::string out;
+    out.reserve(text.size() + replacement.size());
+    bool inLiteral = false;
+    size_t from = 0;
+    while (hit != std::string::npos) {
+        // The quotes between the last stop and this occurrence decide
+        // whether it stands inside a literal.
+        if (std::count(text.begin() + static_cast<std::ptrdiff_t>(from),
+                       text.begin() + static_cast<std::ptrdiff_t>(hit), '"') % 2 != 0)
+            inLiteral = !inLiteral;
+        out.append(text, from, hit - from);
+        if (!inLiteral) {
+            out.append(replacement);
+            from = hit + pattern.size();
+        } else {
+            // Inside a literal: keep one character and look again after it.
+            if (text[hit] == '"') inLiteral = !inLiteral;
+            out += text[hit];
+            from = hit + 1;
+        }
+        hit = text.find(pattern, from);
+    }
+    out.append(text, from, std::string::npos);
+    text.swap(out);
+}
+
 int IsVoidOrStorage(std::string_view text) {
-    std::string lower = LCase(text);
-    return lower == "static" || lower == "void" || lower == "register";
+    return LCaseEquals(text, "static") || LCaseEquals(text, "void") || LCaseEquals(text, "register");
 }
 
 }  // namespace xlat

@@ -49,9 +49,16 @@ struct Translator {
 
     // Token slot i, grown on demand. A negative index reads as an empty text
     // and writes to it are discarded.
-    std::string& Tok(int i);
+    // (Both are inline: every pass calls them for every token.)
+    std::string& Tok(int i) {
+        if (i >= 0 && static_cast<size_t>(i) < tokens.size()) return tokens[static_cast<size_t>(i)];
+        return GrowOrDiscard(i);
+    }
     // The text of token slot i, empty past the written slots or below 0.
-    const std::string& TokAt(int i) const;
+    const std::string& TokAt(int i) const {
+        if (i >= 0 && static_cast<size_t>(i) < tokens.size()) return tokens[static_cast<size_t>(i)];
+        return EmptySlot();
+    }
     int TokenCount() const { return lastToken + 1; }
 
     // Remove every token that is empty or a single blank, shifting later
@@ -109,19 +116,26 @@ struct Translator {
     void AddTypeName(std::string_view name) { types.Add(name); }
 
     [[noreturn]] void Fatal(std::string_view message, std::string_view reason) const;
+
+private:
+    std::string& GrowOrDiscard(int i);
+    static const std::string& EmptySlot();
 };
 
 // Find the first occurrence of `pattern` in `buffer`; when the number of
 // double quotes up to and including its first character is even (it stands
-// outside a string literal), replace every occurrence. Returns a copy of the
-// buffer as it then stands.
-std::string ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
-                                 std::string_view replacement);
+// outside a string literal), replace every occurrence. Returns the buffer
+// as it then stands.
+const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
+                                        std::string_view replacement);
 
 // Replace each occurrence of `pattern` that lies outside string literals
 // (a literal runs from a double quote at even parity to the next quote).
 std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
                             std::string_view replacement);
+// The same, on `text` itself; the text is left untouched (no copy is made)
+// when the pattern does not occur.
+void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::string_view replacement);
 
 // 1 for "static", "void" or "register" in any letter case.
 int IsVoidOrStorage(std::string_view text);

@@ -55,16 +55,17 @@ void ApplyOperatorTable(Translator& t) {
         {"!", " NOT "}, {"||", " OR "}, {"&&", " AND "}, {"| ", "|"}, {"& ", "&"},
     };
     std::string& line = t.lineText;
-    for (auto [pattern, replacement] : kBeforeReturn) line = ReplaceUnquoted(line, pattern, replacement);
-    line = ReplaceReturnWord(line);
-    for (auto [pattern, replacement] : kAfterReturn) line = ReplaceUnquoted(line, pattern, replacement);
+    for (auto [pattern, replacement] : kBeforeReturn) ReplaceUnquotedInPlace(line, pattern, replacement);
+    if (Contains(line, "return")) line = ReplaceReturnWord(line);
+    for (auto [pattern, replacement] : kAfterReturn) ReplaceUnquotedInPlace(line, pattern, replacement);
     if (EndsWith(line, "FUNCTION =")) {
         size_t at = FindUnquoted(line, "FUNCTION =");
-        line = line.substr(0, at) + " EXIT SUB";
+        if (at != std::string_view::npos) line.resize(at);
+        line += " EXIT SUB";
     }
     if (t.lastToken != 0) {
-        line = ReplaceUnquoted(line, " ,", ",");
-        line = ReplaceUnquoted(line, ") )", "))");
+        ReplaceUnquotedInPlace(line, " ,", ",");
+        ReplaceUnquotedInPlace(line, ") )", "))");
     }
 }
 

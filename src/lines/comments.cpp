@@ -30,6 +30,9 @@ int CopyBlockComment(Translator& t) {
 int CutTrailingComment(Translator& t) {
     // The character literal of a slash must not be taken for a comment.
     ReplaceOutsideQuotes(t.lineText, "'/'", "47");
+    // Without a slash there is no comment, and the slash tokens are not
+    // needed: the next pass that reads tokens cuts the line again.
+    if (t.lineText.find('/') == std::string::npos) return 1;
     Tokenize(t, "/");
     for (int i = 0; i < t.lastToken; ++i) {
         if (t.TokAt(i) != "/" || t.TokAt(i + 1) != "/") continue;
@@ -52,7 +55,9 @@ int ConvertComments(Translator& t) {
     long closer = InStr(t.lineText, "*/");
     if (opener < closer) t.lineText = Remove(Replace(t.lineText, "/*", "//"), "*/");
 
-    if (StartsWith(LTrim(t.lineText), "/*")) return CopyBlockComment(t);
+    size_t firstNonBlank = t.lineText.find_first_not_of(' ');
+    if (firstNonBlank != std::string::npos && t.lineText.compare(firstNonBlank, 2, "/*") == 0)
+        return CopyBlockComment(t);
 
     if (StartsWith(t.lineText, "//")) {
         t.Write2("'", Mid(t.lineText, 3));

@@ -40,12 +40,14 @@ bool IsTrimSpace(char c) {
 
 bool IsCSpace(char c) { return IsTrimSpace(c) || c == '\f'; }
 
-std::string Trim(std::string_view text) {
+std::string_view TrimView(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && IsTrimSpace(text[b])) ++b;
     while (e > b && IsTrimSpace(text[e - 1])) --e;
-    return std::string(text.substr(b, e - b));
+    return text.substr(b, e - b);
 }
+
+std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
 
 std::string LTrim(std::string_view text, char c) {
     size_t b = 0;
@@ -130,6 +132,13 @@ std::string LCase(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
+}
+
+bool LCaseEquals(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (static_cast<char>(std::tolower(static_cast<unsigned char>(text[i]))) != lower[i]) return false;
+    return true;
 }
 
 static bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

@@ -25,6 +25,8 @@ bool IsTrimSpace(char c);
 bool IsCSpace(char c);
 
 std::string Trim(std::string_view text);
+// The part of `text` that Trim keeps, without a copy.
+std::string_view TrimView(std::string_view text);
 // Leading (or trailing) characters that are blanks or equal to `c` go.
 std::string LTrim(std::string_view text, char c = ' ');
 std::string RTrim(std::string_view text, char c = ' ');
@@ -64,6 +66,9 @@ std::string Space(long n);
 std::string StringOf(long n, char c);
 // "% .15G": a blank in front of non-negative numbers.
 std::string Str(double value);
+
+// LCase(text) == lower, without building the lowered copy.
+bool LCaseEquals(std::string_view text, std::string_view lower);
 
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

@@ -160,7 +160,8 @@ int OneLineBodyBrace(const Translator& t) {
 }  // namespace
 
 int SplitStatement(Translator& t) {
-    for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
+    if (Contains(t.lineText, "'"))
+        for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
     ConvertCharLiterals(t);
     // Unfinished statements are joined before the line is cut into tokens
     // (joining the tokens of operators never gives a token that ends one).

@@ -109,7 +109,7 @@ int NormalizeTypes(Translator& t) {
         if (token == "GLuint" && t.TokAt(1) == "loop") token = "int";
     }
     // The window procedure named in a window-class set-up line.
-    if (t.lastToken >= 1 && LCase(t.TokAt(t.lastToken - 1)) == "wndproc") t.Tok(t.lastToken - 1) = "WndMainProc";
+    if (t.lastToken >= 1 && LCaseEquals(t.TokAt(t.lastToken - 1), "wndproc")) t.Tok(t.lastToken - 1) = "WndMainProc";
     return 1;
 }
 
@@ -123,10 +123,10 @@ constexpr const char* kRenames[][2] = {
 
 void RenameIdentifierAt(Translator& t, int i) {
     for (const auto& rename : kRenames)
-        if (LCase(t.TokAt(i)) == rename[0]) t.Tok(i) = rename[1];
-    if (LCase(Left(t.TokAt(i), 6)) == "timer.") t.Tok(i) = "t" + t.TokAt(i);
+        if (LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
+    if (LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
     // "unsigned" in other letter cases, before int, char or long.
-    if (LCase(t.TokAt(i)) == "unsigned") {
+    if (LCaseEquals(t.TokAt(i), "unsigned")) {
         t.scratchText = LCase(t.TokAt(i + 1));
         if (t.scratchText == "int" || t.scratchText == "char" || t.scratchText == "long") {
             t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
