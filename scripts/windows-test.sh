@@ -11,7 +11,7 @@
 #
 # Usage: bash scripts/windows-test.sh
 # Environment: LINUX_BUILD  Linux build folder with xlat and xlat_tests (default build;
-#                           built here when xlat is missing)
+#                           configured when missing, always brought up to date)
 #              WIN_BUILD    cross build folder (default build-win)
 #              JOBS         parallel build jobs (default 2)
 set -u -o pipefail
@@ -97,13 +97,14 @@ if ! $wine_ok; then
 fi
 
 # --- 4. Linux reference build ------------------------------------------------
-if [ ! -x "$LINUX_BUILD/xlat" ] || [ ! -x "$LINUX_BUILD/xlat_tests" ]; then
-    say "building the Linux reference in $LINUX_BUILD"
-    mkdir -p "$LINUX_BUILD"
-    { cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release &&
-        cmake --build "$LINUX_BUILD" -j"$JOBS"; } >"$LINUX_BUILD/windows-test-build.log" 2>&1 ||
-        { tail -n 60 "$LINUX_BUILD/windows-test-build.log"; die "Linux build"; }
-fi
+# Brought up to date from the same sources as the cross build (a no-op when the
+# caller has just built it), so that both sides translate with the same code.
+say "building the Linux reference in $LINUX_BUILD"
+mkdir -p "$LINUX_BUILD"
+{ { [ -f "$LINUX_BUILD/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=Release; } &&
+    cmake --build "$LINUX_BUILD" -j"$JOBS"; } >"$LINUX_BUILD/windows-test-build.log" 2>&1 ||
+    { tail -n 60 "$LINUX_BUILD/windows-test-build.log"; die "Linux build"; }
+[ -x "$LINUX_BUILD/xlat" ] && [ -x "$LINUX_BUILD/xlat_tests" ] || die "no xlat or xlat_tests in $LINUX_BUILD"
 
 passed=0
 failed=0
