@@ -16,6 +16,7 @@ corpus=fuzz/corpus-work
 mkdir -p "$corpus" fuzz/artifacts
 cp -n tests/e2e/cases/*.c examples/*.c fuzz/regressions/* "$corpus"/ 2>/dev/null || true
 
+parallel=()
+if [ "$jobs" -gt 1 ]; then parallel=(-jobs="$jobs" -workers="$jobs"); fi
 ./build-fuzz/fuzz/xlat_fuzz "$corpus" -max_total_time="$seconds" -timeout=1 -max_len=65536 \
-  -rss_limit_mb=4096 -jobs="$jobs" -workers="$jobs" -artifact_prefix=fuzz/artifacts/ \
-  -print_final_stats=1
+  -rss_limit_mb=4096 "${parallel[@]}" -artifact_prefix=fuzz/artifacts/ -print_final_stats=1

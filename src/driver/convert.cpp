@@ -52,6 +52,7 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
     Translator t;
     t.types.LoadNames(typeNamesFile);
     t.in = LineSource(NormaliseSource(source));
+    t.in.SetSourceLines(MapNormalisedLines(source));
     Conversion result;
     try {
         while (!t.AtEnd() || !Trim(t.pendingText).empty()) TranslateLine(t);
@@ -60,15 +61,14 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
         result.verdict = Verdict::Fatal;
         result.message = stop.message;
         result.reason = stop.reason;
-        result.line = SourceLine(MapNormalisedLines(source), stop.line);
+        result.line = SourceLine(t.in.SourceLines(), stop.line);
         return result;
     }
     result.text = std::move(t.out);
     if (t.BlockDepth() != 0) {
         result.verdict = Verdict::OpenBlocks;
-        const std::vector<long> map = MapNormalisedLines(source);
         for (int i = 0; i < t.BlockDepth(); ++i)
-            result.openBlocks.push_back({SourceLine(map, t.blockLines[static_cast<size_t>(i)]),
+            result.openBlocks.push_back({SourceLine(t.in.SourceLines(), t.blockLines[static_cast<size_t>(i)]),
                                          t.blockStack[static_cast<size_t>(i)].closer});
     }
     return result;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xlat {
 
@@ -44,7 +45,20 @@ public:
         linesRead_ = mark.linesRead;
     }
 
+    // For each line of the text, the line of the user's source it begins on.
+    void SetSourceLines(std::vector<long> lines) { sourceLines_ = std::move(lines); }
+    const std::vector<long>& SourceLines() const { return sourceLines_; }
+
+    // True when the next line comes from the same source line as the last one
+    // read: the pre-pass moved the text after a "*/" onto a line of its own.
+    bool NextLineSplitFromLast() const {
+        const long last = linesRead_;
+        if (AtEnd() || last < 1 || static_cast<size_t>(last) >= sourceLines_.size()) return false;
+        return sourceLines_[static_cast<size_t>(last)] == sourceLines_[static_cast<size_t>(last - 1)];
+    }
+
 private:
+    std::vector<long> sourceLines_;
     std::string text_;
     size_t pos_ = 0;
     long linesRead_ = 0;

@@ -51,11 +51,21 @@ int TranslateDefine(Translator& t) {
     t.Write("$HEADER");
     t.Write(t.lineText);
     // Continuation lines are copied as they stand, up to the first one with
-    // which the macro ends.
-    for (bool more = continued; more && !t.AtEnd();) {
-        const std::string next = t.ReadLine();
-        t.Write(next);
-        more = MacroContinues(t, next);
+    // which the macro ends. Text that followed a comment on the macro's own
+    // line (`#define E(x) do { /* c */ } while (0)`) was moved onto a line of
+    // its own by the pre-pass; it is still part of the macro.
+    for (bool more = continued;;) {
+        if (more && !t.AtEnd()) {
+            const std::string next = t.ReadLine();
+            t.Write(next);
+            more = MacroContinues(t, next);
+        } else if (t.in.NextLineSplitFromLast()) {
+            const std::string next = t.ReadLine();
+            t.Write(next);
+            more = EndsWith(next, "\\");
+        } else {
+            break;
+        }
     }
     t.Write("$HEADER");
     return 0;

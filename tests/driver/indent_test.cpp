@@ -66,6 +66,10 @@ const IndentCase kCases[] = {
     {"IndentationIsReplaced", "SUB a\n\t      b = 1\n      END SUB   \n", "SUB a\n   b = 1\nEND SUB\n"},
     {"LastLineWithoutLineEnd", "SUB a\nx", "SUB a\n   x\n"},
     {"Empty", "", ""},
+    {"HeaderBlocksHoldCTextThatOpensNothing",
+     "SUB a\n$HEADER\n#define LOOPIT(n) \\\nwhile (n) { \\\ndo { n--; } while (0); }\n$HEADER\nx\nEND SUB\n",
+     "SUB a\n   $HEADER\n   #define LOOPIT(n) \\\n   while (n) { \\\n   do { n--; } while (0); }\n   $HEADER\n"
+     "   x\nEND SUB\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, IndentOutputTest, ::testing::ValuesIn(kCases),

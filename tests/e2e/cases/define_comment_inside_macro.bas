@@ -1,0 +1,6 @@
+'  c
+$HEADER
+#define E ( x ) do {
+} while (0)
+$HEADER
+GLOBAL y AS INTEGER

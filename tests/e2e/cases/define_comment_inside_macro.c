@@ -1,0 +1,2 @@
+#define E(x) do { /* c */ } while (0)
+int y;
