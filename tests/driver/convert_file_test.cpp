@@ -21,8 +21,11 @@ protected:
         fs::create_directories(dir_);
     }
     void TearDown() override {
+        // Read-only files (a read-only source and its backup) cannot be
+        // removed everywhere; make them writable first.
         std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (fs::recursive_directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ec);
         fs::remove_all(dir_, ec);
     }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
@@ -34,6 +37,13 @@ protected:
         std::stringstream s;
         s << in.rdbuf();
         return s.str();
+    }
+    // A text file the tool wrote, with the platform's line ends read as "\n".
+    std::string ReadOutput(const std::string& name) const {
+        std::string text = ReadFile(name), out;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+        return out;
     }
     int Run(const std::string& argument) {
         out_.str("");
@@ -65,7 +75,7 @@ TEST_F(ConvertFileTest, MissingArgumentOrFileIsASyntaxError) {
 TEST_F(ConvertFileTest, ConvertsBesideTheSourceAndReportsIt) {
     WriteFile("prog.c", "x = a & b | c;\n");
     ASSERT_EQ(Run(Path("prog.c")), 0);
-    EXPECT_EQ(ReadFile("prog.bas"), "x = a BAND b BOR c\n");
+    EXPECT_EQ(ReadOutput("prog.bas"), "x = a BAND b BOR c\n");
     std::string stem = Path("prog");
     EXPECT_EQ(out_.str(), "xlat : " + stem + " converted to " + stem + ".bas\nIndenting: " +
                               MCase(stem + ".bas") + "\n");
@@ -80,12 +90,12 @@ TEST_F(ConvertFileTest, BackupsAreNeverOverwritten) {
     WriteFile("p.c", "b = 2;\n");
     ASSERT_EQ(Run(Path("p.c")), 0);
     EXPECT_EQ(ReadFile("p(c).BAK"), "a = 1;\n");
-    EXPECT_EQ(ReadFile("p(tam).BAK"), "a = 1\n");
+    EXPECT_EQ(ReadOutput("p(tam).BAK"), "a = 1\n");
     WriteFile("p.c", "c = 3;\n");
     ASSERT_EQ(Run(Path("p.c")), 0);
     EXPECT_EQ(ReadFile("p(c).BAK"), "a = 1;\n");
-    EXPECT_EQ(ReadFile("p(tam).BAK"), "a = 1\n");
-    EXPECT_EQ(ReadFile("p.bas"), "c = 3\n");
+    EXPECT_EQ(ReadOutput("p(tam).BAK"), "a = 1\n");
+    EXPECT_EQ(ReadOutput("p.bas"), "c = 3\n");
 }
 
 TEST_F(ConvertFileTest, SourceAndAnyStemOutAreLeftUntouched) {
@@ -97,14 +107,14 @@ TEST_F(ConvertFileTest, SourceAndAnyStemOutAreLeftUntouched) {
     EXPECT_EQ(ReadFile("s.c"), "a = 1;\r\n");
     EXPECT_EQ(fs::last_write_time(Path("s.c")), before);
     EXPECT_EQ(ReadFile("s.out"), "mine");
-    EXPECT_EQ(ReadFile("s.bas"), "a = 1\n");
+    EXPECT_EQ(ReadOutput("s.bas"), "a = 1\n");
 }
 
 TEST_F(ConvertFileTest, DotsInTheDirectoryDoNotCutTheStem) {
     fs::create_directories(dir_ / "my.dir");
     WriteFile("my.dir/prog.v2.c", "a = 1;\n");
     ASSERT_EQ(Run(Path("my.dir/prog.v2.c")), 0);
-    EXPECT_EQ(ReadFile("my.dir/prog.bas"), "a = 1\n");
+    EXPECT_EQ(ReadOutput("my.dir/prog.bas"), "a = 1\n");
     EXPECT_TRUE(fs::exists(Path("my.dir/prog(c).BAK")));
 }
 
@@ -115,4 +125,19 @@ TEST_F(ConvertFileTest, AnUnwritableOutputIsReportedAndTheOldOutputKept) {
     EXPECT_EQ(err_.str(), "Can't open file " + Path("w.bas") + "\n");
     EXPECT_TRUE(fs::is_directory(Path("w.bas")));
     EXPECT_TRUE(fs::exists(Path("w.c")));
+}
+
+TEST_F(ConvertFileTest, AFatalStopKeepsTheTextAndSaysWhere) {
+    WriteFile("f.c", "a = 1;\n}\n");
+    EXPECT_EQ(Run(Path("f.c")), 1);
+    EXPECT_EQ(out_.str(), "SYNTAX ERROR IN SOURCE OR BUG\n" + Path("f.c") + "(2): \"}\" with no open block\n");
+    EXPECT_EQ(ReadOutput("f.bas"), "a = 1\n");
+}
+
+TEST_F(ConvertFileTest, OpenBlocksAreReportedWithTheLineThatOpenedThem) {
+    WriteFile("o.c", "x = 0;\nwhile (a) {\nb = 1;\n");
+    EXPECT_EQ(Run(Path("o.c")), 1);
+    EXPECT_EQ(out_.str(), "Conversion Error Detected. :-(\n" + Path("o.c") +
+                              "(2): block left open (no \"WEND\")\nIndenting: " + MCase(Path("o.bas")) + "\n");
+    EXPECT_EQ(ReadOutput("o.bas"), "x = 0\nWHILE a\n   b = 1\n");
 }
