@@ -20,11 +20,11 @@ constexpr std::array<NormaliseRule, kNormaliseRuleCount> kRules = {{
     // 1: struct definition with declarators: declarators first
     // (never a function returning a struct pointer, an initialised structure
     // variable, or a body with an inner brace pair).
-    {"(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])", "\\1\\3\\2", false},
+    {"(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])", "\\1\\3\\2", false, ';'},
     // 2: the same for typedef struct, a blank after "typedef struct"
     // (never across a ";", so a forward declaration is not joined to a later
     // brace; never a body with an inner brace pair).
-    {"(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])", "\\1 \\3\\2", false},
+    {"(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])", "\\1 \\3\\2", false, ';'},
     // 3: "}" at a line end joined with a "while" starting the next line.
     {"(}[ ]*\r\n[ ]*while)", "} while", false},
     // 4: text after "*/" on the same line goes to a line of its own.
@@ -52,7 +52,13 @@ void ApplyRule(int index, std::string& text, std::string& spare) {
   const CompiledPattern* pattern = CompiledRules()[index].get();
   const NormaliseRule& rule = kRules[index];
   for (;;) {
-    if (ReplaceAllMatchesInto(pattern, text, rule.tmpl, 0, spare) == 0) return;  // unchanged
+    std::string_view searched = text;
+    if (rule.matchEnd != 0) {
+      const std::size_t last = text.rfind(rule.matchEnd);
+      searched = std::string_view(text).substr(0, last == std::string::npos ? 0 : last + 1);
+    }
+    if (ReplaceAllMatchesInto(pattern, searched, rule.tmpl, 0, spare) == 0) return;  // unchanged
+    spare.append(text, searched.size(), std::string::npos);
     text.swap(spare);
     if (!rule.untilStable) return;
   }

@@ -23,6 +23,10 @@ struct NormaliseRule {
   std::string_view pattern;
   std::string_view tmpl;
   bool untilStable;  // repeated until nothing changes
+  // When not 0: every match ends with this character, so the text after its
+  // last occurrence can hold no match and is not searched (a failed search
+  // there would scan to the end of the text from every start).
+  char matchEnd = 0;
 };
 inline constexpr int kNormaliseRuleCount = 6;
 const NormaliseRule& GetNormaliseRule(int index);  // index 0 to 5
