@@ -1,0 +1,67 @@
+// Hostile shapes of input that must still translate in time close to linear
+// in their size: one very long line, a line of very many tokens, a long
+// if/else chain and many structure definitions with no ";" after them.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "driver/convert.hpp"
+#include "driver/indent.hpp"
+
+namespace {
+
+enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon };
+
+// At least `bytes` characters of the given shape.
+std::string AdversarialSource(Shape shape, std::size_t bytes) {
+    std::string s;
+    s.reserve(bytes + 128);
+    switch (shape) {
+        case kLongLine:  // a whole function body on one line
+            s = "int f(int x) { ";
+            while (s.size() < bytes) s += "x = x + 1; if (x > 3) { x = 2; } ";
+            s += "return x; }\n";
+            break;
+        case kManyTokens:  // one statement of many operands
+            s = "int f(void) {\nint a = 1;\na = ";
+            while (s.size() < bytes) s += "a + ";
+            s += "a;\nreturn a;\n}\n";
+            break;
+        case kElseChain:
+            s = "int f(int x) {\nint a = 0;\n";
+            for (int i = 0; s.size() < bytes; ++i)
+                s += "if (x == " + std::to_string(i) + ") a = " + std::to_string(i) + ";\nelse\n";
+            s += "a = 0;\nreturn a;\n}\n";
+            break;
+        case kStructsWithoutSemicolon:
+            for (int i = 0; s.size() < bytes; ++i) s += "struct S" + std::to_string(i) + " { int a }\n";
+            break;
+    }
+    return s;
+}
+
+void BM_Adversarial(benchmark::State& state) {
+    const auto shape = static_cast<Shape>(state.range(0));
+    const std::string source = AdversarialSource(shape, static_cast<std::size_t>(state.range(1)) << 10);
+    for (auto _ : state) {
+        xlat::Conversion result = xlat::TranslateSource(source);
+        std::string indented = xlat::IndentOutput(result.text);
+        benchmark::DoNotOptimize(indented.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(source.size()));
+}
+
+// Shapes 1 to 3 at 256 KB and 1 MB: the time per byte should hardly change.
+BENCHMARK(BM_Adversarial)
+    ->ArgsProduct({{kManyTokens, kElseChain, kStructsWithoutSemicolon}, {256, 1024}})
+    ->ArgNames({"shape", "KB"})
+    ->Unit(benchmark::kMillisecond);
+
+// The long line is still far from linear (each piece cut off the line sends
+// the whole rest through the passes again), so it runs at sizes that finish.
+BENCHMARK(BM_Adversarial)
+    ->ArgsProduct({{kLongLine}, {16, 64}})
+    ->ArgNames({"shape", "KB"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
