@@ -33,11 +33,15 @@ void Translator::CompactTokens() {
     // Removing a token shifts the later ones down and leaves the top slot
     // holding its old text; since removals go from left to right, every
     // freed slot ends up holding the text that the top slot had at the start.
+    auto removable = [](const std::string& t) { return t.empty() || t == " "; };
+    int first = 0;
+    while (first <= lastToken && !removable(tokens[static_cast<size_t>(first)])) ++first;
+    if (first > lastToken) return;  // nothing to remove: the slots stay as they are
     const std::string top = tokens[static_cast<size_t>(lastToken)];
-    int kept = 0;
-    for (int i = 0; i <= lastToken; ++i) {
+    int kept = first;
+    for (int i = first; i <= lastToken; ++i) {
         std::string& t = tokens[static_cast<size_t>(i)];
-        if (t.empty() || t == " ") continue;
+        if (removable(t)) continue;
         if (kept != i) tokens[static_cast<size_t>(kept)] = std::move(t);
         ++kept;
     }

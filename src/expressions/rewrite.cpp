@@ -1,3 +1,4 @@
+#include <bitset>
 #include <cctype>
 
 #include "driver/passes.hpp"
@@ -55,9 +56,27 @@ void ApplyOperatorTable(Translator& t) {
         {"!", " NOT "}, {"||", " OR "}, {"&&", " AND "}, {"| ", "|"}, {"& ", "&"},
     };
     std::string& line = t.lineText;
-    for (auto [pattern, replacement] : kBeforeReturn) ReplaceUnquotedInPlace(line, pattern, replacement);
-    if (Contains(line, "return")) line = ReplaceReturnWord(line);
-    for (auto [pattern, replacement] : kAfterReturn) ReplaceUnquotedInPlace(line, pattern, replacement);
+    // Most patterns cannot occur in a given line: one look at which
+    // characters it holds skips them without a search. A replacement only
+    // removes characters or adds those of its text, so noting the latter
+    // keeps the set a safe superset.
+    std::bitset<256> present;
+    auto note = [&present](std::string_view text) {
+        for (char c : text) present.set(static_cast<unsigned char>(c));
+    };
+    auto apply = [&](std::string_view pattern, std::string_view replacement) {
+        for (char c : pattern)
+            if (!present.test(static_cast<unsigned char>(c))) return;
+        ReplaceUnquotedInPlace(line, pattern, replacement);
+        note(replacement);
+    };
+    note(line);
+    for (auto [pattern, replacement] : kBeforeReturn) apply(pattern, replacement);
+    if (Contains(line, "return")) {
+        line = ReplaceReturnWord(line);
+        note("FUNCTION =");
+    }
+    for (auto [pattern, replacement] : kAfterReturn) apply(pattern, replacement);
     if (EndsWith(line, "FUNCTION =")) {
         size_t at = FindUnquoted(line, "FUNCTION =");
         if (at != std::string_view::npos) line.resize(at);
