@@ -23,6 +23,13 @@ bool LineHasToken(const Translator& t, std::string_view token) {
 
 int DispatchStatement(Translator& t) {
     t.CompactTokens();
+    // The pre-pass joins a block's "}" with a "while" that starts the next
+    // line. Unless the innermost block is a do body, that while begins a loop
+    // of its own: the "}" is handled alone and the loop is the next statement
+    // (also when its header is passed through as raw C).
+    const BlockRecord* top = t.TopBlock();
+    if (t.lastToken >= 1 && t.TokAt(0) == "}" && t.TokAt(1) == "while" && !(top && top->closer == "LOOP"))
+        MoveTokensToPending(t, 1);
     for (;;) {
         // Slots past lastToken may still hold old text: a line with no token
         // left has no first word.

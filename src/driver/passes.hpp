@@ -27,6 +27,9 @@ int TranslateDefine(Translator& t);
 int TranslateWhile(Translator& t);
 int TranslateFor(Translator& t);
 int HandleBraces(Translator& t);
+// Moves tokens from..lastToken, each followed by a blank, in front of
+// pendingText; the line then ends before them.
+void MoveTokensToPending(Translator& t, int from);
 // A control header (if/while/for) that holds the conditional operator is
 // passed through as raw C; returns 0 when it wrote the line, 1 otherwise.
 int PassRawConditionalHeader(Translator& t);

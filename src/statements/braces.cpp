@@ -54,13 +54,6 @@ void FinishLineNow(Translator& t) {
     RewriteExpression(t);
 }
 
-// Moves tokens from..lastToken in front of pendingText; the line ends before.
-void MoveRestToPending(Translator& t, int from) {
-    std::string rest;
-    for (int i = from; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
-    t.pendingText = rest + t.pendingText;
-    t.lastToken = from - 1;
-}
 
 // A whole-line comment or a blank line between a do body's "}" and its
 // while tail: writes it as the comment pass would and returns true.
@@ -127,7 +120,7 @@ int CloseDoLoop(Translator& t, int i) {
             t.Tok(close).clear();
         }
     } else if (i < t.lastToken) {
-        MoveRestToPending(t, i + 1);
+        MoveTokensToPending(t, i + 1);
     }
     if (!(t.TopBlock() && t.TopBlock()->autoClose == 1)) return 1;
     FinishLineNow(t);
@@ -235,7 +228,7 @@ int CloseBlock(Translator& t, int i) {
     const std::string closer = top ? top->closer : "";
     // A "}" followed by while ends a do loop only when the innermost block
     // is a do body; otherwise the while starts a loop of its own.
-    if (closer != "LOOP" && t.TokAt(i + 1) == "while") MoveRestToPending(t, i + 1);
+    if (closer != "LOOP" && t.TokAt(i + 1) == "while") MoveTokensToPending(t, i + 1);
     if (closer == "END TYPE") t.inTypeDef = 0;
     if (closer == "LOOP") return CloseDoLoop(t, i);
     if (closer == "NEXT") {
@@ -261,6 +254,13 @@ int CloseBlock(Translator& t, int i) {
 }
 
 }  // namespace
+
+void MoveTokensToPending(Translator& t, int from) {
+    std::string rest;
+    for (int i = from; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
+    t.pendingText = rest + t.pendingText;
+    t.lastToken = from - 1;
+}
 
 int HandleBraces(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
