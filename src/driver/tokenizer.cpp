@@ -74,8 +74,7 @@ void JoinTwoCharacterOperators(Translator& t) {
 
 int Tokenize(Translator& t, std::string_view delimiters) {
     t.ClearTokens();
-    const std::string text = t.lineText;
-    SplitIntoTokens(t, text, delimiters);
+    SplitIntoTokens(t, t.lineText, delimiters);
     if (t.lastToken < 0) {
         EmitLine(t);
         return 0;

@@ -16,14 +16,20 @@ std::string& Translator::GrowOrDiscard(int i) {
         discardSlot.clear();
         return discardSlot;
     }
-    tokens.resize(static_cast<size_t>(i) + 1);
+    // Slots between the ones in use and i are empty already; the vector only
+    // grows, and by doubling, so that long lines do not resize it per token.
+    if (static_cast<size_t>(i) >= tokens.size())
+        tokens.resize(std::max(static_cast<size_t>(i) + 1, tokens.size() * 2));
+    slotsInUse = i + 1;
     return tokens[static_cast<size_t>(i)];
 }
 
 const std::string& Translator::EmptySlot() { return kEmpty; }
 
 void Translator::ClearTokens() {
-    tokens.clear();
+    // Emptied in place: the slots keep their capacity for the next line.
+    for (int i = 0; i < slotsInUse; ++i) tokens[static_cast<size_t>(i)].clear();
+    slotsInUse = 0;
     lastToken = -1;
 }
 
@@ -42,7 +48,8 @@ void Translator::CompactTokens() {
     for (int i = first; i <= lastToken; ++i) {
         std::string& t = tokens[static_cast<size_t>(i)];
         if (removable(t)) continue;
-        if (kept != i) tokens[static_cast<size_t>(kept)] = std::move(t);
+        // Swapped, not moved, so that every slot keeps an allocated buffer.
+        if (kept != i) tokens[static_cast<size_t>(kept)].swap(t);
         ++kept;
     }
     for (int i = kept; i <= lastToken; ++i) tokens[static_cast<size_t>(i)] = top;
@@ -58,7 +65,7 @@ void Translator::InsertToken(std::string_view text, int index) {
     }
     ++lastToken;
     if (index > lastToken) lastToken = index;
-    tokens[static_cast<size_t>(index)] = std::string(text);
+    tokens[static_cast<size_t>(index)].assign(text);
 }
 
 void Translator::JoinTokens() {

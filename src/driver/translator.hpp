@@ -44,19 +44,24 @@ struct Translator {
     // lastToken keep whatever compaction left in them: some passes read or
     // extend past lastToken and rely on that text. Slots that were never
     // written read as empty.
+    // The slot strings live on from line to line so that tokenizing a line
+    // allocates nothing once their capacity suffices: `slotsInUse` counts the
+    // slots written since the last ClearTokens, and every slot at or above it
+    // holds an empty text.
     std::vector<std::string> tokens;
+    int slotsInUse = 0;
     int lastToken = -1;
 
     // Token slot i, grown on demand. A negative index reads as an empty text
     // and writes to it are discarded.
     // (Both are inline: every pass calls them for every token.)
     std::string& Tok(int i) {
-        if (i >= 0 && static_cast<size_t>(i) < tokens.size()) return tokens[static_cast<size_t>(i)];
+        if (i >= 0 && i < slotsInUse) return tokens[static_cast<size_t>(i)];
         return GrowOrDiscard(i);
     }
     // The text of token slot i, empty past the written slots or below 0.
     const std::string& TokAt(int i) const {
-        if (i >= 0 && static_cast<size_t>(i) < tokens.size()) return tokens[static_cast<size_t>(i)];
+        if (i >= 0 && i < slotsInUse) return tokens[static_cast<size_t>(i)];
         return EmptySlot();
     }
     int TokenCount() const { return lastToken + 1; }

@@ -155,6 +155,7 @@ DirectiveOutcome ProbeDirective(std::string_view line) {
 bool RunDirectiveNow(Translator& t, std::string_view line) {
     const std::string savedLine = t.lineText;
     const std::vector<std::string> savedTokens = t.tokens;
+    const int savedInUse = t.slotsInUse;
     const int savedLast = t.lastToken;
     const std::string savedComment = std::move(t.lineComment);
     t.lineComment.clear();
@@ -164,11 +165,17 @@ bool RunDirectiveNow(Translator& t, std::string_view line) {
     t.lineComment = savedComment + t.lineComment;
     t.lineText = savedLine;
     t.tokens = savedTokens;
+    t.slotsInUse = savedInUse;
     t.lastToken = savedLast;
     return taken;
 }
 
 int ConvertIncludes(Translator& t) {
+    // Every key below starts with "#": a line whose first character past the
+    // blanks is anything else can match none of them.
+    size_t first = 0;
+    while (first < t.lineText.size() && IsCSpace(t.lineText[first])) ++first;
+    if (first == t.lineText.size() || t.lineText[first] != '#') return 1;
     // A directive continued over lines is one line for the passes.
     if (EndsWith(t.lineText, "\\")) t.lineText = JoinContinuedDirective(t, t.lineText);
     std::string key = LCase(Squeeze(t.lineText));
@@ -198,6 +205,7 @@ int ConvertIncludes(Translator& t) {
 }
 
 int ConvertConditionals(Translator& t) {
+    if (!StartsWith(t.lineText, "#")) return 1;  // every directive word starts with "#"
     SplitBraceOffDirective(t);
     for (const DirectiveWord& d : kDirectiveWords) {
         if (StartsWith(t.lineText, std::string(d.word) + " ")) {
