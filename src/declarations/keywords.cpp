@@ -11,12 +11,21 @@ bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
     return false;
 }
 
+// True when a token starting with `c` could be one of the words below.
+bool MayBeKeyword(char c) {
+    switch (c) {
+        case 'b': case 'c': case 'd': case 'g': case 'i': case 'F': case '?': return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 // Single C keywords rewritten wherever they stand; a line with the
 // conditional operator goes out as raw C.
 int TranslateKeywords(Translator& t) {
     for (int i = t.lastToken; i >= 0; --i) {
+        if (t.TokAt(i).empty() || !MayBeKeyword(t.TokAt(i)[0])) continue;
         if (t.TokAt(i) == "delete") {
             t.Tok(i) = "free(";
             t.InsertToken(")", i + 2);

@@ -3,6 +3,7 @@
 // and moves trailing comments onto a column grid.
 #include "driver/indent.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -57,6 +58,12 @@ constexpr std::array<PrefixMark, 24> kPrefixMarks = {{
     {"ELSEIF", true, Mark::ElseIf},
 }};
 
+constexpr size_t kLongestPrefix = [] {
+    size_t longest = 0;
+    for (const PrefixMark& p : kPrefixMarks) longest = std::max(longest, p.prefix.size());
+    return longest;
+}();
+
 // The code part of a line: the text before its first apostrophe, without
 // trailing blanks.
 std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); }
@@ -78,8 +85,10 @@ public:
         const bool headerLine = trimmed == "$HEADER";
         Mark mark = Mark::None;
         if (!inHeader_ && !headerLine) {
-            upper_ = line_;
-            for (char& c : upper_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            // The prefixes need the first few characters in upper case; only
+            // the IF rules look at the whole line.
+            UpperCase(line_, kLongestPrefix);
+            if (StartsWith(upper_, "IF ")) UpperCase(line_, line_.size());
             mark = DecideMark(line_, upper_);
         }
         if (headerLine) inHeader_ = !inHeader_;
@@ -112,6 +121,12 @@ private:
     bool continued_ = false;  // an IF condition continues on the next line
     bool inHeader_ = false;   // inside a "$HEADER" block of C text
     std::string line_, upper_;  // buffers kept from line to line
+
+    // upper_ = the first `length` characters of `line` in upper case.
+    void UpperCase(std::string_view line, size_t length) {
+        upper_.assign(line.substr(0, length));
+        for (char& c : upper_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
 
     Mark DecideMark(std::string_view line, std::string_view upper) {
         Mark mark = Mark::None;

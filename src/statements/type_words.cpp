@@ -28,7 +28,11 @@ bool BeginsWithPunctuation(const std::string& token) {
 // Folds two or three type words starting at token i into one. Tokens are
 // addressed by index: writing a slot may grow the buffer.
 void FoldTypeWordsAt(Translator& t, int i) {
-    const std::string a = t.TokAt(i);
+    // Only const, long, short, signed, unsigned, ULONG and USHORT start a fold.
+    const std::string& word = t.TokAt(i);
+    if (word.empty() || (word[0] != 'c' && word[0] != 'l' && word[0] != 's' && word[0] != 'u' && word[0] != 'U'))
+        return;
+    const std::string a = word;
     const std::string b = t.TokAt(i + 1);
     if (a == "const" && (b == "char" || b == "BYTE") && t.TokAt(i + 2) == "*") {
         t.Tok(i + 2) = b == "char" ? "LPCCH" : "LPCBYTE";
@@ -104,6 +108,7 @@ void LearnParameterTypes(Translator& t) {
 int NormalizeTypes(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
         std::string& token = t.Tok(i);
+        if (token.empty() || token[0] != 'G') continue;
         if (token == "GLvoid") token = "void";
         if (token == "GLint") token = "int";
         if (token == "GLuint" && t.TokAt(1) == "loop") token = "int";
@@ -120,6 +125,15 @@ constexpr const char* kRenames[][2] = {
     {"loop", "iLoop"},  {"pos", "ppos"},     {"len", "llen"},       {"set", "sset"},
     {"delay", "ddelay"}, {"timer", "ttimer"}, {"object", "oobject"},
 };
+
+// True when a token starting with `c` could be renamed: the words above,
+// "timer." and "unsigned", in any letter case.
+bool MayBeRenamed(char c) {
+    switch (c | 0x20) {  // ASCII letters in lower case; no other byte maps onto these
+        case 'd': case 'l': case 'o': case 'p': case 's': case 't': case 'u': return true;
+        default: return false;
+    }
+}
 
 void RenameIdentifierAt(Translator& t, int i) {
     for (const auto& rename : kRenames)
@@ -139,7 +153,11 @@ void RenameIdentifierAt(Translator& t, int i) {
 }  // namespace
 
 int RenameIdentifiers(Translator& t) {
-    for (int i = 0; i <= t.lastToken; ++i) RenameIdentifierAt(t, i);
+    if (t.lastToken >= 0) t.scratchText.clear();  // as each token's check leaves it
+    for (int i = 0; i <= t.lastToken; ++i) {
+        const std::string& token = t.TokAt(i);
+        if (!token.empty() && MayBeRenamed(token[0])) RenameIdentifierAt(t, i);
+    }
     t.CompactTokens();
     return 1;
 }
