@@ -34,6 +34,7 @@ void SplitIntoTokens(Translator& t, std::string_view text, std::string_view deli
 void JoinCompoundOperators(Translator& t) {
     for (int p = 0; p < t.lastToken; ++p) {
         std::string& a = t.Tok(p);
+        if (a.size() != 1 && (a.empty() || a.back() != '^')) continue;  // no operator below
         const std::string& b = t.TokAt(p + 1);
         if ((a == "<" || a == ">") && b == a) {
             a += b;
@@ -55,6 +56,7 @@ void JoinCompoundOperators(Translator& t) {
 void JoinTwoCharacterOperators(Translator& t) {
     for (int p = 0; p < t.lastToken; ++p) {
         std::string& a = t.Tok(p);
+        if (a.size() != 1) continue;  // every pair below starts with one character
         std::string& b = t.Tok(p + 1);
         if (a == "=" && b == "=") { a = "=="; b.clear(); }
         if (a == "&" && b == "&") { a = " AND "; b.clear(); }

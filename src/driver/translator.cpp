@@ -48,8 +48,8 @@ void Translator::CompactTokens() {
     for (int i = first; i <= lastToken; ++i) {
         std::string& t = tokens[static_cast<size_t>(i)];
         if (removable(t)) continue;
-        // Swapped, not moved, so that every slot keeps an allocated buffer.
-        if (kept != i) tokens[static_cast<size_t>(kept)].swap(t);
+        // Copied into the slot's own buffer: no slot gives up its capacity.
+        if (kept != i) tokens[static_cast<size_t>(kept)].assign(t);
         ++kept;
     }
     for (int i = kept; i <= lastToken; ++i) tokens[static_cast<size_t>(i)] = top;

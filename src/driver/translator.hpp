@@ -56,7 +56,10 @@ struct Translator {
     // and writes to it are discarded.
     // (Both are inline: every pass calls them for every token.)
     std::string& Tok(int i) {
-        if (i >= 0 && i < slotsInUse) return tokens[static_cast<size_t>(i)];
+        if (i >= 0 && static_cast<size_t>(i) < tokens.size()) {
+            if (i >= slotsInUse) slotsInUse = i + 1;  // the slots below are empty
+            return tokens[static_cast<size_t>(i)];
+        }
         return GrowOrDiscard(i);
     }
     // The text of token slot i, empty past the written slots or below 0.
