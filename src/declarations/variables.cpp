@@ -163,6 +163,9 @@ int TranslateVariables(Translator& t) {
             // the assignment is translated as the next statement.
             for (int i = 0; i <= t.lastToken; ++i) {
                 if (t.TokAt(i) != "=") continue;
+                // With no variable name before the "=" there is nothing to
+                // assign; sending the text on would bring it back unchanged.
+                if (i == 0) break;
                 std::string assignment;
                 for (int j = i - 1; j <= t.lastToken; ++j) assignment += t.TokAt(j);
                 t.pendingText = assignment + t.pendingText;

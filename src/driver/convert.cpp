@@ -1,5 +1,8 @@
 #include "driver/convert.hpp"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "driver/line_map.hpp"
 #include "driver/passes.hpp"
 #include "prepass/normalise.hpp"
@@ -38,6 +41,45 @@ void TranslateLine(Translator& t) {
     RewriteExpression(t);
 }
 
+// A safety net for a chain of passes that keeps handing the same text back:
+// while no input line is read, the state at the start of a line taken from
+// pendingText must never repeat, and the output must stay in proportion to
+// the source. Either would otherwise run until memory or patience ends.
+class CycleGuard {
+public:
+    explicit CycleGuard(size_t sourceSize) : outputLimit_(64 * sourceSize + (size_t{1} << 20)) {}
+
+    void Check(const Translator& t) {
+        if (t.out.size() > outputLimit_)
+            t.Fatal("Sorry. Got Lost trying to format source", "the translation keeps growing");
+        if (t.in.LinesRead() != linesRead_) {
+            seen_.clear();
+            linesRead_ = t.in.LinesRead();
+        }
+        if (!seen_.insert(Signature(t)).second)
+            t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
+    }
+
+private:
+    static size_t Signature(const Translator& t) {
+        const std::string_view pending = t.pendingText;
+        const size_t edge = std::min<size_t>(pending.size(), 64);
+        size_t h = std::hash<std::string_view>{}(pending.substr(0, edge));
+        auto mix = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+        mix(std::hash<std::string_view>{}(pending.substr(pending.size() - edge)));
+        mix(pending.size());
+        mix(t.out.size());
+        mix(static_cast<size_t>(t.BlockDepth()));
+        mix(static_cast<size_t>(t.types.TypeCount()));
+        mix(std::hash<std::string>{}(t.pendingBlock.closer));
+        return h;
+    }
+
+    size_t outputLimit_;
+    long linesRead_ = -1;
+    std::unordered_set<size_t> seen_;
+};
+
 // The user's source line of line `line` of the normalised text.
 long SourceLine(const std::vector<long>& map, long line) {
     if (map.empty()) return line;
@@ -55,7 +97,13 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
     t.in.SetSourceLines(MapNormalisedLines(source));
     Conversion result;
     try {
-        while (!t.AtEnd() || !Trim(t.pendingText).empty()) TranslateLine(t);
+        CycleGuard guard(source.size());
+        for (;;) {
+            const bool pending = !Trim(t.pendingText).empty();
+            if (!pending && t.AtEnd()) break;
+            if (pending) guard.Check(t);
+            TranslateLine(t);
+        }
     } catch (const FatalStop& stop) {
         result.text = std::move(t.out);
         result.verdict = Verdict::Fatal;
