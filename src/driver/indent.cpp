@@ -64,6 +64,15 @@ constexpr size_t kLongestPrefix = [] {
     return longest;
 }();
 
+// The first characters of the prefixes: a line that starts with none of
+// them (in upper case or as it is) matches no prefix.
+constexpr std::string_view kPrefixFirsts = "CDEFLNRSTWg";
+
+bool MayMatchAPrefix(std::string_view line, std::string_view upper) {
+    return !line.empty() && (kPrefixFirsts.find(upper[0]) != std::string_view::npos ||
+                             kPrefixFirsts.find(line[0]) != std::string_view::npos);
+}
+
 // The code part of a line: the text before its first apostrophe, without
 // trailing blanks.
 std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); }
@@ -130,9 +139,11 @@ private:
 
     Mark DecideMark(std::string_view line, std::string_view upper) {
         Mark mark = Mark::None;
-        for (const PrefixMark& p : kPrefixMarks)
-            if (StartsWith(p.upper ? upper : line, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
-                mark = p.mark;
+        if (MayMatchAPrefix(line, upper)) {
+            for (const PrefixMark& p : kPrefixMarks)
+                if (StartsWith(p.upper ? upper : line, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
+                    mark = p.mark;
+        }
         if (StartsWith(upper, "IF ")) ApplyIfRules(line, upper, mark);
         // Runs on the IF line itself too, right after the IF rules.
         if (continued_) ApplyContinuationRule(line, mark);

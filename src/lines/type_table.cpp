@@ -1,5 +1,7 @@
 #include "lines/type_table.hpp"
 
+#include <iterator>
+
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -11,15 +13,24 @@ constexpr std::string_view kBuiltInTypes[] = {
     "LPSTR",   "__int64",  "void",    "HBITMAP", "HACCEL",   "HANDLE",   "HPEN",       "MSG",
     "HWND",    "HRESULT",  "RECT",    "size_t",  "LPARAM",   "WPARAM",   "INTEGER",    "WNDCLASS",
     "WNDCLASSEX", "VARIANT", "va_list", "HINSTANCE", "HDC"};
+
+
+const std::unordered_set<std::string_view>& BuiltInSet() {
+    static const std::unordered_set<std::string_view> set(std::begin(kBuiltInTypes), std::end(kBuiltInTypes));
+    return set;
+}
+
 }  // namespace
 
-TypeTable::TypeTable() {
-    for (auto name : kBuiltInTypes) Add(name);
+TypeTable::TypeTable() { names_.assign(std::begin(kBuiltInTypes), std::end(kBuiltInTypes)); }
+
+bool TypeTable::Contains(std::string_view name) const {
+    return BuiltInSet().count(name) != 0 || (!added_.empty() && added_.find(name) != added_.end());
 }
 
 void TypeTable::Add(std::string_view name) {
     names_.emplace_back(name);
-    set_.emplace(name);
+    added_.emplace(name);
 }
 
 void TypeTable::LoadNames(std::string_view fileText) {

@@ -15,7 +15,7 @@ public:
     // Starts with the 37 built-in names.
     TypeTable();
 
-    bool Contains(std::string_view name) const { return set_.count(std::string(name)) != 0; }
+    bool Contains(std::string_view name) const;
     // Appends a name; duplicates are the caller's business (they are harmless).
     void Add(std::string_view name);
     // Reads extra names, one per line: each line is trimmed; empty lines, a lone
@@ -27,8 +27,17 @@ public:
     const std::vector<std::string>& Names() const { return names_; }
 
 private:
+    // Hashing that takes a string_view as it is, so that looking a token up
+    // builds no string.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
     std::vector<std::string> names_;
-    std::unordered_set<std::string> set_;
+    // The names added after the built-in ones, which live in one shared
+    // read-only set: a table (the directive probe makes one per look) then
+    // costs no hashing of the built-in names.
+    std::unordered_set<std::string, NameHash, std::equal_to<>> added_;
 };
 
 }  // namespace xlat
