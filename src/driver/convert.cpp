@@ -13,15 +13,17 @@ namespace xlat {
 namespace {
 
 // Takes the next line: pending text first, then the input.
+// Trimmed and copied once, not built anew: on a long line the pending text
+// is the whole rest of the line every time.
 void GetNextLine(Translator& t) {
-    std::string pending = Trim(t.pendingText);
+    const std::string_view pending = TrimView(t.pendingText);
     if (!pending.empty()) {
-        t.lineText = std::move(pending);
+        t.lineText.assign(pending);
         t.pendingText.clear();
     } else {
-        t.lineText = t.ReadLine();
+        t.lineText = Trim(t.ReadLine());
     }
-    t.lineText = Replace(Trim(t.lineText), "\t", "   ");
+    if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
 }
 
 void TranslateLine(Translator& t) {
@@ -56,28 +58,43 @@ public:
             seen_.clear();
             linesRead_ = t.in.LinesRead();
         }
-        if (!seen_.insert(Signature(t)).second)
+        if (!seen_.insert(StateOf(t)).second)
             t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
     }
 
 private:
-    static size_t Signature(const Translator& t) {
+    // What identifies the state: the ends of the pending text (hashed), its
+    // size, the size of the output and the block and type counts. The sizes
+    // are compared as they are, not folded into one hash: a long line gives
+    // many states whose combined hashes can meet although the states differ.
+    struct State {
+        size_t pendingEnds, pendingSize, outSize, depth, typeCount, closer;
+        bool operator==(const State&) const = default;
+    };
+    struct StateHash {
+        size_t operator()(const State& s) const {
+            size_t h = s.pendingEnds;
+            for (size_t v : {s.pendingSize, s.outSize, s.depth, s.typeCount, s.closer})
+                h ^= std::hash<size_t>{}(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+            return h;
+        }
+    };
+
+    static State StateOf(const Translator& t) {
         const std::string_view pending = t.pendingText;
         const size_t edge = std::min<size_t>(pending.size(), 64);
-        size_t h = std::hash<std::string_view>{}(pending.substr(0, edge));
-        auto mix = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
-        mix(std::hash<std::string_view>{}(pending.substr(pending.size() - edge)));
-        mix(pending.size());
-        mix(t.out.size());
-        mix(static_cast<size_t>(t.BlockDepth()));
-        mix(static_cast<size_t>(t.types.TypeCount()));
-        mix(std::hash<std::string>{}(t.pendingBlock.closer));
-        return h;
+        const std::hash<std::string_view> hash;
+        return {hash(pending.substr(0, edge)) ^ (hash(pending.substr(pending.size() - edge)) * 31),
+                pending.size(),
+                t.out.size(),
+                static_cast<size_t>(t.BlockDepth()),
+                static_cast<size_t>(t.types.TypeCount()),
+                std::hash<std::string>{}(t.pendingBlock.closer)};
     }
 
     size_t outputLimit_;
     long linesRead_ = -1;
-    std::unordered_set<size_t> seen_;
+    std::unordered_set<State, StateHash> seen_;
 };
 
 // The user's source line of line `line` of the normalised text.
@@ -99,7 +116,7 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
     try {
         CycleGuard guard(source.size());
         for (;;) {
-            const bool pending = !Trim(t.pendingText).empty();
+            const bool pending = !TrimView(t.pendingText).empty();
             if (!pending && t.AtEnd()) break;
             if (pending) guard.Check(t);
             TranslateLine(t);
