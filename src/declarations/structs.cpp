@@ -72,13 +72,30 @@ bool IsForwardDeclaration(Translator& t) {
     return t.lastToken == 2 && t.TokAt(2) == ";" && !StartsWith(NextText(t), "{");
 }
 
+// `typedef struct tag name ;` with no body on the line only names a
+// structure that is defined elsewhere (often a forward declaration). A TYPE
+// head here would wait for a body that never comes and take the next block
+// of the file for it.
+bool IsStructAlias(const Translator& t) {
+    if (t.TokAt(t.lastToken) != ";") return false;
+    for (int i = 0; i <= t.lastToken; ++i)
+        if (t.TokAt(i) == "{") return false;
+    return true;
+}
+
+// Writes the line's comment on a line of its own, as the only trace of a
+// declaration that needs no BASIC.
+void KeepOnlyComment(Translator& t) {
+    if (!t.lineComment.empty()) t.Write2("'", t.lineComment);
+    t.lineComment.clear();
+}
+
 }  // namespace
 
 int TranslateStruct(Translator& t) {
     if (TranslateStructWithVariables(t)) return 0;
     if (IsForwardDeclaration(t)) {
-        if (!t.lineComment.empty()) t.Write2("'", t.lineComment);
-        t.lineComment.clear();
+        KeepOnlyComment(t);
         return 0;
     }
     DecorateTypeComment(t);
@@ -111,6 +128,13 @@ int TranslateStruct(Translator& t) {
 }
 
 int TranslateTypedef(Translator& t) {
+    if (t.TokAt(1) == "struct" && IsStructAlias(t)) {
+        // The tag and the new names are types from now on.
+        for (int i = 2; i < t.lastToken; ++i)
+            if (StartsName(t.TokAt(i)) && !t.IsTypeName(t.TokAt(i))) t.AddTypeName(t.TokAt(i));
+        KeepOnlyComment(t);
+        return 0;
+    }
     if (t.TokAt(1) == "struct") {
         DecorateTypeComment(t);
         OpenTypeBlock(t, t.TokAt(2));

@@ -1,0 +1,7 @@
+typedef struct list list; /* forward */
+list *head;
+void f(void)
+{
+    x = 1;
+}
+int n;
