@@ -83,6 +83,70 @@ std::string PrepareText(std::string_view source) {
   return text;
 }
 
+// Rule 5 needs a character other than a backslash before an escaped quote,
+// so it misses the quote of "\\\"" (an escaped backslash, then an escaped
+// quote). Left alone, that quote would end the literal and flip the quote
+// parity of the rest of the file. This scan reads the text as C (literals and
+// comments) and turns every escaped quote still inside a string literal into
+// a backtick, as rule 5 does with the others.
+void ReplaceEscapedQuotesLeft(std::string& text) {
+  enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
+  std::string out;
+  out.reserve(text.size());
+  bool changed = false;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    switch (in) {
+      case In::Code:
+        if (c == '"') in = In::String;
+        else if (c == '\'') in = In::Char;
+        else if (c == '/' && next == '/') in = In::LineComment;
+        else if (c == '/' && next == '*') {
+          in = In::BlockComment;
+          out += "/*";
+          i += 2;
+          continue;
+        }
+        break;
+      case In::String:
+      case In::Char:
+        if (c == '\\' && next == '"' && in == In::String) {
+          out += '`';
+          changed = true;
+          i += 2;
+          continue;
+        }
+        if (c == '\\' && next != '\0') {
+          // An escape, or a backslash that continues the literal on the
+          // next line (its line break included).
+          out += c;
+          out += next;
+          i += 2;
+          if (next == '\r' && i < text.size() && text[i] == '\n') out += text[i++];
+          continue;
+        }
+        if ((in == In::String && c == '"') || (in == In::Char && c == '\'') || c == '\n') in = In::Code;
+        break;
+      case In::LineComment:
+        if (c == '\n') in = In::Code;
+        break;
+      case In::BlockComment:
+        if (c == '*' && next == '/') {
+          in = In::Code;
+          out += "*/";
+          i += 2;
+          continue;
+        }
+        break;
+    }
+    out += c;
+    ++i;
+  }
+  if (changed) text.swap(out);
+}
+
 }  // namespace
 
 const NormaliseRule& GetNormaliseRule(int index) { return kRules.at(static_cast<std::size_t>(index)); }
@@ -102,6 +166,7 @@ std::string NormaliseSource(std::string_view source) {
   std::string text = PrepareText(source);
   std::string spare;
   for (int i = 0; i < kNormaliseRuleCount; ++i) ApplyRule(i, text, spare);
+  ReplaceEscapedQuotesLeft(text);
   // Remove the line break put in front (the rules always keep it there).
   text.erase(0, text.size() >= 2 ? 2 : text.size());
   return text;

@@ -261,3 +261,15 @@ TEST(NormaliseSource, LargeInputWithManyMatches) {
 
 }  // namespace
 }  // namespace xlat
+
+TEST(NormaliseSource, EscapedQuoteAfterAnEscapedBackslashBecomesBacktick) {
+  // Rule 5 needs a non-backslash before the escaped quote; the final scan
+  // catches it, so the quote parity of the following lines stays right.
+  EXPECT_EQ(xlat::NormaliseSource("f(\"\\\\\\\"\");\ny = \"a\";\n"), "f(\"\\\\`\");\r\ny = \"a\";\r\n");
+  // The scan leaves escaped quotes in character literals and escaped
+  // backslashes before a closing quote alone (rule 5 has already turned the
+  // one in the comment into a backtick).
+  EXPECT_EQ(xlat::NormaliseSource("c = '\\\"'; // say \\\"\ns = \"a\\\\\";"),
+            "c = '\\\"'; // say `\r\ns = \"a\\\\\";");
+  EXPECT_EQ(xlat::NormaliseSource("/* \\\" */ s = \"\\\\\\\"x\";"), "/* ` */\r\ns = \"\\\\`x\";");
+}

@@ -1,0 +1,4 @@
+$IPRINT_OFF
+x = f ("\\`")
+$IPRINT_ON
+y = 1
