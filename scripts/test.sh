@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
 # Builds the tool and runs every test: the Release build, the whole suite
 # again under the address and undefined-behaviour sanitizers, and the
-# Windows cross build (when its script is present).
+# Windows cross build with its tests under Wine. Installs the Debian
+# packages it needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${JOBS:-2}
+
+missing=()
+for pkg in cmake make g++ libgtest-dev; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" = 0 ] || sudo=sudo
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
@@ -15,6 +27,4 @@ cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
-if [ -f scripts/windows-test.sh ]; then
-  bash scripts/windows-test.sh
-fi
+bash scripts/windows-test.sh
