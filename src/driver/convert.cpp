@@ -12,10 +12,41 @@ namespace xlat {
 
 namespace {
 
-// Takes the next line: pending text first, then the input.
-// Trimmed and copied once, not built anew: on a long line the pending text
-// is the whole rest of the line every time.
+// On a long line the pending text is the whole rest of the line every time,
+// and the statement splitter cuts it at its first "}" after the first token.
+// When the rest is made of plain tokens (the form the splitter writes them
+// in) and holds nothing that a pass before the splitter acts on, only the
+// piece up to that "}" is taken; the rest stays in pendingText, already in
+// the form the splitter would put it back in. The splitter sees the whole
+// line's last token through the checks here, and its cut of the piece is
+// the cut of the whole line (it puts the piece back together with the rest
+// when it cannot be sure of that).
+bool TakePendingPiece(Translator& t) {
+    const std::string_view text = t.pendingText.View();
+    const size_t plain = t.pendingText.PlainTokensFrom();
+    if (!t.pendingText.HasNoLineMarks() || plain == PendingText::npos) return false;
+    const std::string_view line = TrimView(text);
+    if (line.size() < 2) return false;
+    const size_t first = static_cast<size_t>(line.data() - text.data());
+    const size_t last = first + line.size() - 1;
+    // The whole line must end a statement with a token that the operator
+    // joins of the tokenizer leave alone (no "- >" in front of it).
+    if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
+    if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
+    const size_t cut = text.find('}', first + 1);
+    if (cut >= last || text[cut + 1] != ' ' || cut + 2 < plain) return false;
+    if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
+    t.lineText.assign(text.substr(first, cut + 1 - first));
+    t.pendingText.DropFront(cut + 2);
+    t.lineGoesOn = true;
+    return true;
+}
+
+// Takes the next line: pending text first, then the input. The pending text
+// is trimmed and copied once, not built anew.
 void GetNextLine(Translator& t) {
+    t.lineGoesOn = false;
+    if (TakePendingPiece(t)) return;
     const std::string_view pending = TrimView(t.pendingText);
     if (!pending.empty()) {
         t.lineText.assign(pending);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/line_source.hpp"
+#include "driver/pending_text.hpp"
 #include "lines/type_table.hpp"
 
 namespace xlat {
@@ -82,9 +83,12 @@ struct Translator {
 
     // ---- text buffers -------------------------------------------------
     std::string lineText;
-    std::string pendingText;
+    PendingText pendingText;
     std::string lineComment;
     std::string scratchText;
+    // lineText is only the first piece of the pending text; the rest is
+    // still in pendingText (see TakePendingPiece in the driver).
+    bool lineGoesOn = false;
 
     // ---- blocks -------------------------------------------------------
     BlockRecord pendingBlock;

@@ -4,6 +4,8 @@
 // input lines are joined, text after a brace is cut off into pendingText, and
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
+#include <utility>
+
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
@@ -33,6 +35,8 @@ enum class Join {
     WithoutBlank,  // a parameter list runs on (its parentheses do not balance)
 };
 
+bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
+
 // Tokens from..lastToken, each followed by a blank.
 std::string TokensFrom(const Translator& t, int from) {
     std::string text;
@@ -43,10 +47,27 @@ std::string TokensFrom(const Translator& t, int from) {
     return text;
 }
 
+// Whether tokens from..lastToken, written by TokensFrom, come back as the
+// same tokens when the text is cut again: every token is a delimiter of its
+// own or holds no delimiter, blank or quote (a joined " AND " does).
+bool ArePlainTokens(const Translator& t, int from) {
+    for (int i = from; i <= t.lastToken; ++i) {
+        const std::string& token = t.TokAt(i);
+        if (token.size() == 1 && token[0] != ' ' && IsSplitDelimiter(token[0])) continue;
+        if (token.empty() || token.find_first_of(" ){};\"\t\n\v\f\r") != std::string::npos) return false;
+    }
+    return true;
+}
+
 // Cuts tokens from..lastToken off the line and puts them in front of
 // pendingText, so that they come back as the next line.
 void MoveToPending(Translator& t, int from) {
-    t.pendingText = TokensFrom(t, from) + t.pendingText;
+    if (t.pendingText.empty()) {
+        t.pendingText = TokensFrom(t, from);
+        if (ArePlainTokens(t, from)) t.pendingText.MarkPlainTokens();
+    } else {
+        t.pendingText = TokensFrom(t, from) + t.pendingText;
+    }
     t.lastToken = from - 1;
 }
 
@@ -113,8 +134,6 @@ struct OuterTokens {
     std::string_view last;
 };
 
-bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
-
 OuterTokens FindOuterTokens(std::string_view text) {
     OuterTokens found;
     auto note = [&found](std::string_view token) {
@@ -157,9 +176,19 @@ int OneLineBodyBrace(const Translator& t) {
     return -1;
 }
 
+// For a line that is only the first piece of the pending text (ending in
+// the first "}" after its first token, the rest of the line being plain
+// tokens): whether the steps below cut it where they would cut the whole
+// line. They do unless a definition's "{" may stand further on.
+bool PieceCutsAsWholeLine(const Translator& t) {
+    if (t.lastToken < 1 || t.TokAt(t.lastToken) != "}") return false;
+    return !StartsDefinition(t) || OneLineBodyBrace(t) > 0;
+}
+
 }  // namespace
 
 int SplitStatement(Translator& t) {
+    const bool goesOn = std::exchange(t.lineGoesOn, false);
     if (Contains(t.lineText, "'"))
         for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
     ConvertCharLiterals(t);
@@ -171,6 +200,13 @@ int SplitStatement(Translator& t) {
 
     if (!Tokenize(t, kSplitDelimiters)) return 0;
     if (StartsWith(t.TokAt(0), "#")) return 1;
+    if (goesOn && !PieceCutsAsWholeLine(t)) {
+        // The whole line is cut as it always is.
+        t.lineText += ' ';
+        t.lineText += TrimView(t.pendingText);
+        t.pendingText.clear();
+        return SplitStatement(t);
+    }
     const std::string last = t.TokAt(t.lastToken);
     if (!EndsStatement(last)) return JoinWithNextLine(t, Join::WithBlank);
     if (last == ")") {
@@ -181,7 +217,7 @@ int SplitStatement(Translator& t) {
     if (t.lastToken == 0) return 1;
     if (t.TokAt(0) == "{") {
         MoveToPending(t, 1);
-        t.lineText = "{";
+        t.lineText.assign(1, '{');  // not = "{": GCC 12 warns wrongly of an overlap here
         return 1;
     }
     // A one-line function definition: the head keeps its "{" and the body
