@@ -240,7 +240,13 @@ int CloseBlock(Translator& t, int i) {
         RewriteExpression(t);
         return 0;
     }
-    if (closer == "END IF") return CloseIfBlock(t, i);
+    if (closer == "END IF") {
+        // A statement after the "}" on the same line (`if (a) { x; } y;` cut
+        // by the splitter) follows the IF block: it goes on as the next line,
+        // so that "END IF" is written before it and it decides on the else.
+        if (i < t.lastToken) MoveTokensToPending(t, i + 1);
+        return CloseIfBlock(t, i);
+    }
     t.Tok(i).clear();
     t.pendingBlock = t.PopBlock();
     if (!t.pendingBlock.declaration.empty()) {

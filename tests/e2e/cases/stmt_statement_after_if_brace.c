@@ -1,0 +1,4 @@
+void f(void)
+{
+    if (a) { x = 1; } y = 2;
+}
