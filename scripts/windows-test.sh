@@ -76,7 +76,10 @@ say "xlat.exe and xlat_tests.exe built, importing only system DLLs: $(echo $dlls
 
 (cd "$WIN_BUILD" && cpack -G ZIP >cpack.log 2>&1) || { cat "$WIN_BUILD/cpack.log"; die "Windows zip package"; }
 ZIP=$(ls "$WIN_BUILD"/xlat-*.zip | head -n 1)
-cmake -E tar tf "$ZIP" | grep -q '/xlat\.exe$' || die "$ZIP holds no xlat.exe"
+# The listing is taken whole first: with pipefail, grep -q stopping early
+# would make the listing command fail on a broken pipe.
+listing=$(cmake -E tar tf "$ZIP")
+grep -q '/xlat\.exe$' <<<"$listing" || die "$ZIP holds no xlat.exe"
 say "package $(basename "$ZIP") holds xlat.exe"
 
 # --- 3. Wine -----------------------------------------------------------------
