@@ -1,3 +1,4 @@
+#include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -12,20 +13,9 @@ void SplitIntoTokens(Translator& t, std::string_view text, std::string_view deli
     for (char c : delimiters) isDelimiterByte[static_cast<unsigned char>(c)] = true;
     auto isDelimiter = [&](char c) { return isDelimiterByte[static_cast<unsigned char>(c)]; };
     int count = 0;
-    bool inLiteral = false;
-    size_t start = std::string_view::npos;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (inLiteral || !isDelimiter(c)) {
-            if (c == '"') inLiteral = !inLiteral;
-            if (start == std::string_view::npos) start = i;
-            continue;
-        }
-        if (start != std::string_view::npos) t.Tok(count++).assign(text.substr(start, i - start));
-        start = std::string_view::npos;
-        t.Tok(count++).assign(1, c);
-    }
-    if (start != std::string_view::npos) t.Tok(count++).assign(text.substr(start));
+    CutAtDelimiters(
+        text, isDelimiter, [&](std::string_view piece) { t.Tok(count++).assign(piece); },
+        [&](char c, std::string_view) { t.Tok(count++).assign(1, c); });
     t.lastToken = count - 1;
 }
 

@@ -6,6 +6,7 @@
 // a ';' is never taken for real punctuation.
 #include <utility>
 
+#include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
@@ -140,20 +141,9 @@ OuterTokens FindOuterTokens(std::string_view text) {
         if (found.first.empty()) found.first = token;
         found.last = token;
     };
-    bool inLiteral = false;
-    size_t start = std::string_view::npos;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (inLiteral || !IsSplitDelimiter(c)) {
-            if (c == '"') inLiteral = !inLiteral;
-            if (start == std::string_view::npos) start = i;
-            continue;
-        }
-        if (start != std::string_view::npos) note(text.substr(start, i - start));
-        start = std::string_view::npos;
-        if (c != ' ') note(text.substr(i, 1));
-    }
-    if (start != std::string_view::npos) note(text.substr(start));
+    CutAtDelimiters(text, IsSplitDelimiter, note, [&note](char c, std::string_view delimiter) {
+        if (c != ' ') note(delimiter);
+    });
     return found;
 }
 
