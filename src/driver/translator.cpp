@@ -109,8 +109,8 @@ void Translator::Write2(std::string_view a, std::string_view b) {
     out += '\n';
 }
 
-void Translator::Fatal(std::string_view message, std::string_view reason) const {
-    throw FatalStop{std::string(message), std::string(reason), in.LinesRead()};
+void Translator::Fatal(std::string_view message, std::string_view reason, long line) const {
+    throw FatalStop{std::string(message), std::string(reason), line < 0 ? in.LinesRead() : line};
 }
 
 const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,

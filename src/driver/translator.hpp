@@ -127,7 +127,9 @@ struct Translator {
     bool IsTypeName(std::string_view name) const { return types.Contains(name); }
     void AddTypeName(std::string_view name) { types.Add(name); }
 
-    [[noreturn]] void Fatal(std::string_view message, std::string_view reason) const;
+    // Stops the run; `line` is the input line to name (the last one read when
+    // not given).
+    [[noreturn]] void Fatal(std::string_view message, std::string_view reason, long line = -1) const;
 
 private:
     std::string& GrowOrDiscard(int i);

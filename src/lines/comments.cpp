@@ -13,9 +13,11 @@ namespace {
 // line is written as a comment until the one that ends with the closer.
 int CopyBlockComment(Translator& t) {
     std::string line = Replace(t.lineText, "/*", " ");
+    // An unclosed comment is reported where it was opened.
+    const long opened = t.in.LinesRead();
     for (;;) {
         t.Write2("'", line);
-        if (t.AtEnd()) t.Fatal("Sorry: We got lost formating comments", "block comment not closed");
+        if (t.AtEnd()) t.Fatal("Sorry: We got lost formating comments", "block comment not closed", opened);
         line = Replace(Trim(t.ReadLine()), "\t", "   ");
         if (EndsWith(RTrim(line), "*/") || Right(line, 3) == "* /") break;
     }

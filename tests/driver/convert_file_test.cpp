@@ -141,3 +141,22 @@ TEST_F(ConvertFileTest, OpenBlocksAreReportedWithTheLineThatOpenedThem) {
                               "(2): block left open (no \"WEND\")\nIndenting: " + MCase(Path("o.bas")) + "\n");
     EXPECT_EQ(ReadOutput("o.bas"), "x = 0\nWHILE a\n   b = 1\n");
 }
+
+TEST_F(ConvertFileTest, EveryStopSaysWhereAndWhy) {
+    struct Stop {
+        const char* source;
+        std::string message;
+        std::string where;
+    };
+    const Stop stops[] = {
+        {"x = 1;\n/* open\nstill open\n", "Sorry: We got lost formating comments", "(2): block comment not closed"},
+        {"x = 1;\ny = a +\n", "Sorry. Got Lost trying to format source", "(2): statement not finished at end of file"},
+        {"x = 1;\nfor (i = 0;\n", "Sorry. Got Lost trying to format source", "(2): for header not closed at end of file"},
+    };
+    for (const Stop& stop : stops) {
+        WriteFile("s.c", stop.source);
+        EXPECT_EQ(Run(Path("s.c")), 1) << stop.source;
+        EXPECT_EQ(out_.str(), stop.message + "\n" + Path("s.c") + stop.where + "\n") << stop.source;
+        EXPECT_EQ(ReadOutput("s.bas").substr(0, 6), "x = 1\n") << stop.source;
+    }
+}
