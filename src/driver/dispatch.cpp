@@ -19,6 +19,27 @@ bool LineHasToken(const Translator& t, std::string_view token) {
     return false;
 }
 
+// The first words that the dispatcher tells apart.
+enum class FirstWord { Other, Define, Typedef, Struct, Const, For, While, Switch, Default, Extern, Case, Break, Do, If, ElseIf, Else };
+
+FirstWord Classify(std::string_view word) {
+    if (word.empty()) return FirstWord::Other;
+    switch (word[0]) {
+        case '#': return word == "#define" ? FirstWord::Define : FirstWord::Other;
+        case 't': return word == "typedef" ? FirstWord::Typedef : FirstWord::Other;
+        case 's': return word == "struct" ? FirstWord::Struct : word == "switch" ? FirstWord::Switch : FirstWord::Other;
+        case 'c': return word == "const" ? FirstWord::Const : word == "case" ? FirstWord::Case : FirstWord::Other;
+        case 'f': return word == "for" ? FirstWord::For : FirstWord::Other;
+        case 'w': return word == "while" ? FirstWord::While : FirstWord::Other;
+        case 'd': return word == "default" ? FirstWord::Default : word == "do" ? FirstWord::Do : FirstWord::Other;
+        case 'e': return word == "extern" ? FirstWord::Extern : word == "else" ? FirstWord::Else : FirstWord::Other;
+        case 'b': return word == "break" ? FirstWord::Break : FirstWord::Other;
+        case 'i': return word == "if" ? FirstWord::If : FirstWord::Other;
+        case 'E': return word == "ELSEIF" ? FirstWord::ElseIf : FirstWord::Other;
+        default: return FirstWord::Other;
+    }
+}
+
 }  // namespace
 
 int DispatchStatement(Translator& t) {
@@ -33,71 +54,71 @@ int DispatchStatement(Translator& t) {
     for (;;) {
         // Slots past lastToken may still hold old text: a line with no token
         // left has no first word.
-        const std::string first = t.lastToken >= 0 ? t.TokAt(0) : std::string();
-        if (first == "#define") return TranslateDefine(t) ? RunTail(t) : 0;
-        if (first == "typedef") return TranslateTypedef(t) ? RunTail(t) : 0;
-        if (first == "struct") return TranslateStruct(t) ? RunTail(t) : 0;
-        if (first == "const") {
-            // A constant with a brace initialiser is declared like any other
-            // initialised array, so the word const goes and the line is
-            // looked at again.
-            if (LineHasToken(t, "{")) {
+        const FirstWord first = t.lastToken >= 0 ? Classify(t.TokAt(0)) : FirstWord::Other;
+        switch (first) {
+            case FirstWord::Define:
+                return TranslateDefine(t) ? RunTail(t) : 0;
+            case FirstWord::Typedef:
+                return TranslateTypedef(t) ? RunTail(t) : 0;
+            case FirstWord::Struct:
+                return TranslateStruct(t) ? RunTail(t) : 0;
+            case FirstWord::Const:
+                // A constant with a brace initialiser is declared like any
+                // other initialised array, so the word const goes and the
+                // line is looked at again.
+                if (LineHasToken(t, "{")) {
+                    t.Tok(0).clear();
+                    t.CompactTokens();
+                    continue;
+                }
+                if (t.IsTypeName(t.TokAt(1))) t.Tok(1).clear();
+                t.CompactTokens();
+                return 1;
+            case FirstWord::For:
+                if (!PassRawConditionalHeader(t)) return 0;
+                return TranslateFor(t) ? RunTail(t) : 0;
+            case FirstWord::While:
+                if (!PassRawConditionalHeader(t)) return 0;
+                return TranslateWhile(t) ? RunTail(t) : 0;
+            case FirstWord::Switch:
+                t.Tok(0) = "SELECT CASE";
+                t.pendingBlock.closer = "END SELECT";
+                return RunTail(t);
+            case FirstWord::Default:
+                t.Tok(0) = "case";
+                t.InsertToken("ELSE", 1);
+                continue;
+            case FirstWord::Extern:
                 t.Tok(0).clear();
                 t.CompactTokens();
                 continue;
+            case FirstWord::Case:
+                return TranslateCase(t) ? RunTail(t) : 0;
+            case FirstWord::Break: {
+                const BlockRecord* top = t.TopBlock();
+                if (top && top->closer == "END SELECT") {
+                    t.Tok(0).clear();
+                    t.CompactTokens();
+                } else {
+                    t.Tok(0) = "EXIT LOOP";
+                }
+                return RunTail(t);
             }
-            if (t.IsTypeName(t.TokAt(1))) t.Tok(1).clear();
-            t.CompactTokens();
-            return 1;
+            case FirstWord::Do:
+                t.Tok(0) = "DO";
+                t.pendingBlock.closer = "LOOP";
+                return RunTail(t);
+            case FirstWord::If:
+                if (!PassRawConditionalHeader(t)) return 0;
+                return TranslateIf(t) ? RunTail(t) : 0;
+            case FirstWord::ElseIf:
+                return TranslateIf(t) ? RunTail(t) : 0;
+            case FirstWord::Else:
+                if (TranslateElse(t)) return RunTail(t);
+                continue;
+            case FirstWord::Other:
+                return RunTail(t);
         }
-        if (first == "for") {
-            if (!PassRawConditionalHeader(t)) return 0;
-            return TranslateFor(t) ? RunTail(t) : 0;
-        }
-        if (first == "while") {
-            if (!PassRawConditionalHeader(t)) return 0;
-            return TranslateWhile(t) ? RunTail(t) : 0;
-        }
-        if (first == "switch") {
-            t.Tok(0) = "SELECT CASE";
-            t.pendingBlock.closer = "END SELECT";
-            return RunTail(t);
-        }
-        if (first == "default") {
-            t.Tok(0) = "case";
-            t.InsertToken("ELSE", 1);
-            continue;
-        }
-        if (first == "extern") {
-            t.Tok(0).clear();
-            t.CompactTokens();
-            continue;
-        }
-        if (first == "case") return TranslateCase(t) ? RunTail(t) : 0;
-        if (first == "break") {
-            const BlockRecord* top = t.TopBlock();
-            if (top && top->closer == "END SELECT") {
-                t.Tok(0).clear();
-                t.CompactTokens();
-            } else {
-                t.Tok(0) = "EXIT LOOP";
-            }
-            return RunTail(t);
-        }
-        if (first == "do") {
-            t.Tok(0) = "DO";
-            t.pendingBlock.closer = "LOOP";
-            return RunTail(t);
-        }
-        if (first == "if" || first == "ELSEIF") {
-            if (first == "if" && !PassRawConditionalHeader(t)) return 0;
-            return TranslateIf(t) ? RunTail(t) : 0;
-        }
-        if (first == "else") {
-            if (TranslateElse(t)) return RunTail(t);
-            continue;
-        }
-        return RunTail(t);
     }
 }
 

@@ -1,79 +1,137 @@
-#include "driver/cut_at_delimiters.hpp"
+#include <array>
+#include <cassert>
+
 #include "driver/passes.hpp"
+#include "driver/cut_at_delimiters.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
 
 namespace {
 
-// Cuts `text` at the delimiter characters outside double-quoted literals.
-// Every delimiter becomes a token of its own and empty pieces are dropped.
-void SplitIntoTokens(Translator& t, std::string_view text, std::string_view delimiters) {
-    bool isDelimiterByte[256] = {};
-    for (char c : delimiters) isDelimiterByte[static_cast<unsigned char>(c)] = true;
-    auto isDelimiter = [&](char c) { return isDelimiterByte[static_cast<unsigned char>(c)]; };
-    int count = 0;
-    CutAtDelimiters(
-        text, isDelimiter, [&](std::string_view piece) { t.Tok(count++).assign(piece); },
-        [&](char c, std::string_view) { t.Tok(count++).assign(1, c); });
-    t.lastToken = count - 1;
+// The tokens are first found as views into the line; the operator joins
+// work on the views, and only the final tokens are copied into the slots.
+// Every token the joins make is a run of the line itself (the parts joined
+// stand side by side in it), except " AND ", which is a literal of its own.
+using Views = std::vector<std::string_view>;
+
+constexpr std::string_view kAnd = " AND ";
+
+// The run of the line from the start of `a` to the end of `b`.
+std::string_view Span(std::string_view a, std::string_view b) {
+    return std::string_view(a.data(), static_cast<size_t>(b.data() + b.size() - a.data()));
 }
+
+bool Is(std::string_view token, char c) { return token.size() == 1 && token[0] == c; }
 
 // Compound assignments and shifts are kept as one token, so that they come
 // out as written and are never taken for "=", "<" or ">".
-void JoinCompoundOperators(Translator& t) {
-    for (int p = 0; p < t.lastToken; ++p) {
-        std::string& a = t.Tok(p);
+void JoinCompoundOperators(Views& v) {
+    const size_t last = v.size() - 1;
+    for (size_t p = 0; p < last; ++p) {
+        std::string_view& a = v[p];
         if (a.size() != 1 && (a.empty() || a.back() != '^')) continue;  // no operator below
-        const std::string& b = t.TokAt(p + 1);
-        if ((a == "<" || a == ">") && b == a) {
-            a += b;
-            t.Tok(p + 1).clear();
-            if (t.TokAt(p + 2) == "=") {
-                a += "=";
-                t.Tok(p + 2).clear();
+        const std::string_view b = v[p + 1];
+        if ((Is(a, '<') || Is(a, '>')) && b == a) {
+            a = Span(a, b);
+            v[p + 1] = {};
+            if (p + 2 <= last && Is(v[p + 2], '=')) {
+                a = Span(a, v[p + 2]);
+                v[p + 2] = {};
             }
-        } else if ((a == "+" || a == "-" || a == "/" || a == "%") && b == "=") {
-            a += "=";
-            t.Tok(p + 1).clear();
-        } else if (!a.empty() && a.back() == '^' && b == "=") {
-            a += "=";
-            t.Tok(p + 1).clear();
+        } else if ((Is(a, '+') || Is(a, '-') || Is(a, '/') || Is(a, '%')) && Is(b, '=')) {
+            a = Span(a, b);
+            v[p + 1] = {};
+        } else if (!a.empty() && a.back() == '^' && Is(b, '=')) {
+            a = Span(a, b);
+            v[p + 1] = {};
         }
     }
 }
 
-void JoinTwoCharacterOperators(Translator& t) {
-    for (int p = 0; p < t.lastToken; ++p) {
-        std::string& a = t.Tok(p);
+void JoinTwoCharacterOperators(Views& v) {
+    const size_t last = v.size() - 1;
+    for (size_t p = 0; p < last; ++p) {
+        std::string_view& a = v[p];
         if (a.size() != 1) continue;  // every pair below starts with one character
-        std::string& b = t.Tok(p + 1);
-        if (a == "=" && b == "=") { a = "=="; b.clear(); }
-        if (a == "&" && b == "&") { a = " AND "; b.clear(); }
-        if (a == "!" && b == "=") { a = "!="; b.clear(); }
-        if (a == "<" && b == "=") { a = "<="; b.clear(); }
-        if (a == ">" && b == "=") { a = ">="; b.clear(); }
-        if (a == "-" && b == ">" && p > 0 && p < t.lastToken - 1) {
-            t.Tok(p - 1) += "->" + t.TokAt(p + 2);
-            t.Tok(p).clear();
-            t.Tok(p + 1).clear();
-            t.Tok(p + 2).clear();
+        std::string_view& b = v[p + 1];
+        if (b.size() != 1) continue;  // ... and ends with one
+        const char second = b[0];
+        switch (a[0]) {
+            case '=': case '!': case '<': case '>':
+                if (second == '=') {
+                    a = Span(a, b);
+                    b = {};
+                }
+                break;
+            case '&':
+                if (second == '&') {
+                    a = kAnd;
+                    b = {};
+                }
+                break;
+            case '-':
+                if (second == '>' && p > 0 && p + 1 < last) {
+                    // The member arrow takes its neighbours into one token.
+                    // The token before it is still as cut (or emptied), and
+                    // the one after it as cut or joined to what follows it.
+                    std::string_view& before = v[p - 1];
+                    assert(before.empty() || before.data() + before.size() == a.data());
+                    assert(!v[p + 2].empty());
+                    before = Span(before.empty() ? a : before, v[p + 2]);
+                    a = {};
+                    b = {};
+                    v[p + 2] = {};
+                }
+                break;
+            default:
+                break;
         }
     }
 }
+
+// A slot takes its text by appending to its emptied self: cheaper than a
+// general assignment, which must allow for the text overlapping the slot.
+void SetText(std::string& slot, std::string_view text) {
+    slot.clear();
+    slot.append(text);
+}
+
+bool IsRemovable(std::string_view token) { return token.empty() || (token.size() == 1 && token[0] == ' '); }
 
 }  // namespace
 
+const DelimiterSet::Table* DelimiterSet::Known(std::string_view delimiters) {
+    static constexpr std::string_view kSets[] = {kMainDelimiters, " ){};", "/", "'", " "};
+    static constexpr Table kTables[] = {MakeTable(kSets[0]), MakeTable(kSets[1]), MakeTable(kSets[2]),
+                                        MakeTable(kSets[3]), MakeTable(kSets[4])};
+    for (size_t i = 0; i < std::size(kSets); ++i)
+        if (delimiters == kSets[i]) return &kTables[i];
+    return nullptr;
+}
+
 int Tokenize(Translator& t, std::string_view delimiters) {
-    t.ClearTokens();
-    SplitIntoTokens(t, t.lineText, delimiters);
-    if (t.lastToken < 0) {
+    Views& v = t.cutViews;
+    v.clear();
+    CutIntoViews(t.lineText, DelimiterSet(delimiters), v);
+    if (v.empty()) {
+        t.ClearTokens();
         EmitLine(t);
         return 0;
     }
-    if (delimiters == kMainDelimiters) JoinCompoundOperators(t);
-    JoinTwoCharacterOperators(t);
-    t.CompactTokens();
+    if (delimiters == kMainDelimiters) JoinCompoundOperators(v);
+    JoinTwoCharacterOperators(v);
+
+    // Into the slots as compaction leaves them: the tokens that are neither
+    // empty nor a single blank, then every freed slot holding the old top.
+    const int count = static_cast<int>(v.size());
+    std::string* slot = t.PrepareSlots(count);
+    const std::string_view top = v.back();
+    int kept = 0;
+    for (std::string_view token : v)
+        if (!IsRemovable(token)) SetText(slot[kept++], token);
+    for (int i = kept; i < count; ++i) SetText(slot[i], top);
+    t.lastToken = kept - 1;
     return 1;
 }
 

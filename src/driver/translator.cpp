@@ -33,26 +33,35 @@ void Translator::ClearTokens() {
     lastToken = -1;
 }
 
+std::string* Translator::PrepareSlots(int count) {
+    if (static_cast<size_t>(count) > tokens.size())
+        tokens.resize(std::max(static_cast<size_t>(count), tokens.size() * 2));
+    for (int i = count; i < slotsInUse; ++i) tokens[static_cast<size_t>(i)].clear();
+    slotsInUse = count;
+    return tokens.data();
+}
+
 void Translator::CompactTokens() {
     if (lastToken < 0) return;
     Tok(lastToken);  // make sure every slot up to lastToken exists
     // Removing a token shifts the later ones down and leaves the top slot
     // holding its old text; since removals go from left to right, every
     // freed slot ends up holding the text that the top slot had at the start.
-    auto removable = [](const std::string& t) { return t.empty() || t == " "; };
+    auto removable = [](const std::string& t) { return t.size() <= 1 && (t.empty() || t[0] == ' '); };
     int first = 0;
     while (first <= lastToken && !removable(tokens[static_cast<size_t>(first)])) ++first;
     if (first > lastToken) return;  // nothing to remove: the slots stay as they are
-    const std::string top = tokens[static_cast<size_t>(lastToken)];
     int kept = first;
     for (int i = first; i <= lastToken; ++i) {
         std::string& t = tokens[static_cast<size_t>(i)];
         if (removable(t)) continue;
         // Copied into the slot's own buffer: no slot gives up its capacity.
-        if (kept != i) tokens[static_cast<size_t>(kept)].assign(t);
+        // (The copy goes below i, so the top slot keeps its text.)
+        tokens[static_cast<size_t>(kept)].assign(t);
         ++kept;
     }
-    for (int i = kept; i <= lastToken; ++i) tokens[static_cast<size_t>(i)] = top;
+    const std::string& top = tokens[static_cast<size_t>(lastToken)];
+    for (int i = kept; i < lastToken; ++i) tokens[static_cast<size_t>(i)].assign(top);
     lastToken = kept - 1;
 }
 
@@ -69,7 +78,10 @@ void Translator::InsertToken(std::string_view text, int index) {
 }
 
 void Translator::JoinTokens() {
+    size_t size = 0;
+    for (int i = 0; i <= lastToken; ++i) size += TokAt(i).size() + 1;
     std::string text;
+    text.reserve(size);
     for (int i = 0; i <= lastToken; ++i) {
         text += TokAt(i);
         text += ' ';
@@ -130,12 +142,45 @@ std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
     return out;
 }
 
+namespace {
+
+// The first occurrence of `pattern` in `text` at or after `from`. The search
+// runs on the pattern's first character other than a blank: blanks are the
+// most common character of a line.
+size_t FindPattern(std::string_view text, std::string_view pattern, size_t from) {
+    size_t anchor = 0;
+    while (anchor + 1 < pattern.size() && pattern[anchor] == ' ') ++anchor;
+    if (anchor == 0) return text.find(pattern, from);
+    const char c = pattern[anchor];
+    for (size_t at = from + anchor; at < text.size(); ++at) {
+        at = text.find(c, at);
+        if (at == std::string_view::npos) break;
+        const size_t start = at - anchor;
+        if (text.compare(start, pattern.size(), pattern) == 0) return start;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::string_view replacement) {
     if (pattern.empty()) return;
-    size_t hit = text.find(pattern);
+    size_t hit = FindPattern(text, pattern, 0);
     if (hit == std::string::npos) return;  // the common case: nothing to rebuild
-    std::string out;
-    out.reserve(text.size() + replacement.size());
+    const bool shrinks = replacement.size() <= pattern.size();
+    // A replacement no longer than its pattern is made in the text itself:
+    // what is written never passes the place where the search goes on.
+    std::string grown;
+    if (!shrinks) grown.reserve(text.size() + replacement.size());
+    size_t written = 0;  // (when shrinking) the length of the text already rewritten
+    auto put = [&](const char* from, size_t n) {
+        if (!shrinks) {
+            grown.append(from, n);
+        } else {
+            if (text.data() + written != from) std::char_traits<char>::move(text.data() + written, from, n);
+            written += n;
+        }
+    };
     bool inLiteral = false;
     size_t from = 0;
     while (hit != std::string::npos) {
@@ -144,20 +189,24 @@ void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::st
         if (std::count(text.begin() + static_cast<std::ptrdiff_t>(from),
                        text.begin() + static_cast<std::ptrdiff_t>(hit), '"') % 2 != 0)
             inLiteral = !inLiteral;
-        out.append(text, from, hit - from);
+        put(text.data() + from, hit - from);
         if (!inLiteral) {
-            out.append(replacement);
+            put(replacement.data(), replacement.size());
             from = hit + pattern.size();
         } else {
             // Inside a literal: keep one character and look again after it.
             if (text[hit] == '"') inLiteral = !inLiteral;
-            out += text[hit];
+            put(text.data() + hit, 1);
             from = hit + 1;
         }
-        hit = text.find(pattern, from);
+        hit = FindPattern(text, pattern, from);
     }
-    out.append(text, from, std::string::npos);
-    text.swap(out);
+    put(text.data() + from, text.size() - from);
+    if (shrinks) {
+        text.resize(written);
+    } else {
+        text.swap(grown);
+    }
 }
 
 int IsVoidOrStorage(std::string_view text) {

@@ -80,6 +80,17 @@ struct Translator {
     void JoinTokens();
     // Empty every slot (start of a new tokenization).
     void ClearTokens();
+    // Start of a tokenization that writes slots 0..count-1 itself: the slots
+    // from count on are emptied and slots up to count-1 made to exist.
+    // Returns the first slot.
+    std::string* PrepareSlots(int count);
+    // Scratch of the tokenizer: the tokens of the text being cut, as views
+    // into it (only valid during one cut).
+    std::vector<std::string_view> cutViews;
+    // Scratch of the statement splitter: its cut of lineText as views, and
+    // the text that lineText is rebuilt in.
+    std::vector<std::string_view> splitViews;
+    std::string joinScratch;
 
     // ---- text buffers -------------------------------------------------
     std::string lineText;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -5,16 +7,20 @@ namespace xlat {
 
 namespace {
 
-// Removes the blank between two string literals that stand side by side
-// ("ab" "cd" becomes "abcd"). A quote-blank-quote whose first quote opens a
-// literal (an odd count of quotes up to it) is a literal of one blank and
-// stays. Nothing is joined when the first such place is inside a literal.
-std::string JoinAdjacentLiterals(const std::string& line) {
+// Writes `line` as one output line with the blank between two string
+// literals that stand side by side removed ("ab" "cd" becomes "abcd"). A
+// quote-blank-quote whose first quote opens a literal (an odd count of
+// quotes up to it) is a literal of one blank and stays. Nothing is joined
+// when the first such place is inside a literal.
+void WriteJoiningAdjacentLiterals(Translator& t, const std::string& line) {
     size_t first = line.find("\" \"");
-    if (first == std::string::npos) return line;
-    if (Tally(std::string_view(line).substr(0, first + 1), "\"") % 2 != 0) return line;
-    std::string out;
-    out.reserve(line.size());
+    if (first == std::string::npos ||
+        std::count(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(first) + 1, '"') % 2 != 0) {
+        t.Write(line);
+        return;
+    }
+    std::string& out = t.out;
+    out.reserve(out.size() + line.size() + 1);
     long quotesBefore = 0;
     size_t i = 0;
     while (i < line.size()) {
@@ -31,21 +37,21 @@ std::string JoinAdjacentLiterals(const std::string& line) {
         if (line[i] == '"') ++quotesBefore;
         out += line[i++];
     }
-    return out;
+    out += '\n';
 }
 
 }  // namespace
 
 void EmitLine(Translator& t) {
-    t.lineComment = Trim(t.lineComment);
-    if (!t.lineComment.empty()) {
+    const std::string_view comment = TrimView(t.lineComment);
+    if (!comment.empty()) {
         long gap = 60 - static_cast<long>(t.lineText.size() % 10);
-        t.lineText += StringOf(gap, ' ');
+        t.lineText.append(static_cast<size_t>(gap), ' ');
         t.lineText += '\'';
-        t.lineText += t.lineComment;
+        t.lineText += comment;
     }
     if (t.backslashInString) t.Write("$IPRINT_OFF");
-    if (!Trim(t.lineText).empty()) t.Write(JoinAdjacentLiterals(t.lineText));
+    if (!TrimView(t.lineText).empty()) WriteJoiningAdjacentLiterals(t, t.lineText);
     if (t.backslashInString) {
         t.Write("$IPRINT_ON");
         t.backslashInString = 0;

@@ -1,5 +1,6 @@
-#include <bitset>
+#include <array>
 #include <cctype>
+#include <cstdint>
 
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -11,6 +12,8 @@ namespace {
 bool IsWordChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
+
+bool IsChar(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
 
 // Replaces the word "return" outside string literals, only where it stands
 // as a whole word.
@@ -46,76 +49,134 @@ size_t FindUnquoted(std::string_view text, std::string_view pattern) {
 
 }  // namespace
 
+namespace {
+
+struct OperatorRule {
+    std::string_view pattern;
+    std::string_view replacement;
+};
+
+constexpr OperatorRule kBeforeReturn[] = {
+    {"( ", "("},  {" )", ")"},  {"ASC (", "ASC("}, {"[ ", "["},  {" ]", "]"},  {" [", "["},
+    {"= >", "=>"}, {"< =", "<="}, {"- >", "->"},    {"==", "="}, {"!=", "<>"}, {"- -", "--"},
+    {" --", "--"}, {"-- ", "--"}, {"* ", "*"},      {"+ +", "++"}, {" ++", "++"}, {"++ ", "++"},
+};
+constexpr OperatorRule kAfterReturn[] = {
+    {"!", " NOT "}, {"||", " OR "}, {"&&", " AND "}, {"| ", "|"}, {"& ", "&"},
+};
+// Only for lines of more than one token.
+constexpr OperatorRule kListsAndCalls[] = {{" ,", ","}, {") )", "))"}};
+
+// Every character that a pattern holds has a bit of its own, so that the
+// characters a line holds fit in one word.
+using CharMask = std::uint32_t;
+
+constexpr std::array<CharMask, 256> MakeCharBits() {
+    std::array<CharMask, 256> bits{};
+    int next = 0;
+    auto add = [&](const auto& rules) {
+        for (const OperatorRule& rule : rules)
+            for (char c : rule.pattern)
+                if (bits[static_cast<unsigned char>(c)] == 0) bits[static_cast<unsigned char>(c)] = CharMask{1} << next++;
+    };
+    add(kBeforeReturn);
+    add(kAfterReturn);
+    add(kListsAndCalls);
+    return bits;
+}
+
+constexpr std::array<CharMask, 256> kCharBits = MakeCharBits();
+
+constexpr CharMask MaskOf(std::string_view text) {
+    CharMask mask = 0;
+    for (char c : text) mask |= kCharBits[static_cast<unsigned char>(c)];
+    return mask;
+}
+
+// A rule with the characters its pattern needs and those its replacement
+// brings, worked out once.
+struct MaskedRule {
+    OperatorRule rule;
+    CharMask need;
+    CharMask brings;
+};
+
+template <size_t N>
+constexpr std::array<MaskedRule, N> Masked(const OperatorRule (&rules)[N]) {
+    std::array<MaskedRule, N> masked{};
+    for (size_t i = 0; i < N; ++i) masked[i] = {rules[i], MaskOf(rules[i].pattern), MaskOf(rules[i].replacement)};
+    return masked;
+}
+
+constexpr auto kMaskedBeforeReturn = Masked(kBeforeReturn);
+constexpr auto kMaskedAfterReturn = Masked(kAfterReturn);
+constexpr auto kMaskedListsAndCalls = Masked(kListsAndCalls);
+
+// Runs the rules in order. Most patterns cannot occur in a given line: the
+// characters it holds skip them without a search. A replacement only
+// removes characters or adds those of its text, so noting the latter keeps
+// the mask a safe superset.
+template <size_t N>
+void ApplyRules(std::string& line, const std::array<MaskedRule, N>& rules, CharMask& present) {
+    for (const MaskedRule& masked : rules) {
+        if ((masked.need & ~present) != 0) continue;
+        ReplaceUnquotedInPlace(line, masked.rule.pattern, masked.rule.replacement);
+        present |= masked.brings;
+    }
+}
+
+}  // namespace
+
 void ApplyOperatorTable(Translator& t) {
-    static const std::pair<std::string_view, std::string_view> kBeforeReturn[] = {
-        {"( ", "("},  {" )", ")"},  {"ASC (", "ASC("}, {"[ ", "["},  {" ]", "]"},  {" [", "["},
-        {"= >", "=>"}, {"< =", "<="}, {"- >", "->"},    {"==", "="}, {"!=", "<>"}, {"- -", "--"},
-        {" --", "--"}, {"-- ", "--"}, {"* ", "*"},      {"+ +", "++"}, {" ++", "++"}, {"++ ", "++"},
-    };
-    static const std::pair<std::string_view, std::string_view> kAfterReturn[] = {
-        {"!", " NOT "}, {"||", " OR "}, {"&&", " AND "}, {"| ", "|"}, {"& ", "&"},
-    };
     std::string& line = t.lineText;
-    // Most patterns cannot occur in a given line: one look at which
-    // characters it holds skips them without a search. A replacement only
-    // removes characters or adds those of its text, so noting the latter
-    // keeps the set a safe superset.
-    std::bitset<256> present;
-    auto note = [&present](std::string_view text) {
-        for (char c : text) present.set(static_cast<unsigned char>(c));
-    };
-    auto apply = [&](std::string_view pattern, std::string_view replacement) {
-        for (char c : pattern)
-            if (!present.test(static_cast<unsigned char>(c))) return;
-        ReplaceUnquotedInPlace(line, pattern, replacement);
-        note(replacement);
-    };
-    note(line);
-    for (auto [pattern, replacement] : kBeforeReturn) apply(pattern, replacement);
+    CharMask present = MaskOf(line);
+    ApplyRules(line, kMaskedBeforeReturn, present);
     if (Contains(line, "return")) {
         line = ReplaceReturnWord(line);
-        note("FUNCTION =");
+        present |= MaskOf("FUNCTION =");
     }
-    for (auto [pattern, replacement] : kAfterReturn) apply(pattern, replacement);
+    ApplyRules(line, kMaskedAfterReturn, present);
     if (EndsWith(line, "FUNCTION =")) {
         size_t at = FindUnquoted(line, "FUNCTION =");
         if (at != std::string_view::npos) line.resize(at);
         line += " EXIT SUB";
+        present |= MaskOf(" EXIT SUB");
     }
-    if (t.lastToken != 0) {
-        ReplaceUnquotedInPlace(line, " ,", ",");
-        ReplaceUnquotedInPlace(line, ") )", "))");
-    }
+    if (t.lastToken != 0) ApplyRules(line, kMaskedListsAndCalls, present);
 }
 
 void RewriteExpression(Translator& t) {
     // Bitwise operators. A "&" after "(", ")", ":", "," or "=" is taken for
-    // the address-of operator and stays.
+    // the address-of operator and stays. (The look past the last token reads
+    // whatever the slots there hold.)
     for (int i = 0; i <= t.lastToken; ++i) {
-        const std::string& before = t.TokAt(i);
-        if (t.TokAt(i + 1) == "&" && (before.empty() || std::string_view("():,=").find(before.back()) ==
-                                                            std::string_view::npos) &&
-            t.TokAt(i + 2) != "=") {
-            t.Tok(i + 1) = "BAND";
+        if (IsChar(t.TokAt(i + 1), '&')) {
+            const std::string& before = t.TokAt(i);
+            if ((before.empty() || std::string_view("():,=").find(before.back()) == std::string_view::npos) &&
+                !IsChar(t.TokAt(i + 2), '='))
+                t.Tok(i + 1) = "BAND";
         }
-        if (t.TokAt(i) == "|" && t.TokAt(i + 1) != "=") t.Tok(i) = "BOR";
-        if (t.TokAt(i) == "^" && t.TokAt(i + 1) != "=") t.Tok(i) = "XOR";
+        const std::string& token = t.TokAt(i);
+        if (token.size() != 1 || (token[0] != '|' && token[0] != '^')) continue;
+        if (!IsChar(t.TokAt(i + 1), '=')) t.Tok(i) = token[0] == '|' ? "BOR" : "XOR";
     }
     t.lineText.clear();
     t.CompactTokens();
-    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ":") --t.lastToken;
-    std::string text;
+    if (t.lastToken >= 0 && IsChar(t.TokAt(t.lastToken), ':')) --t.lastToken;
+    std::string& text = t.lineText;
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
-        if (!token.empty() && token[0] == '"' && Contains(token, "\\")) t.backslashInString = 1;
-        if (token != ";") {
+        if (!token.empty() && token[0] == '"' && token.find('\\') != std::string::npos) t.backslashInString = 1;
+        if (!IsChar(token, ';')) {
             text += token;
         } else if (i < t.lastToken) {
             text += ':';
         }
         text += ' ';
     }
-    t.lineText = RTrim(RTrim(text, ' '), ':');
+    // Trailing blanks and colons go.
+    const size_t end = text.find_last_not_of(" :");
+    text.resize(end == std::string::npos ? 0 : end + 1);
     ApplyOperatorTable(t);
     EmitLine(t);
 }

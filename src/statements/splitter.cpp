@@ -4,7 +4,9 @@
 // input lines are joined, text after a brace is cut off into pendingText, and
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
@@ -27,7 +29,22 @@ constexpr const char* kCharLiterals[][2] = {
     {"'>'", "62"},   {"'\"'", "34"},   {"'\\\"'", "34"},
 };
 
-constexpr std::string_view kSplitDelimiters = " ){};";  // see IsSplitDelimiter
+constexpr std::string_view kSplitDelimiters = " ){};";
+
+// The statement's tokens: the line cut at kSplitDelimiters with the blanks
+// left out, as views into lineText. (The operator joins of the tokenizer
+// never apply to these cuts, and compaction would only drop the blanks.)
+using Pieces = std::vector<std::string_view>;
+
+void CutStatement(std::string_view text, Pieces& pieces) {
+    static const DelimiterSet kSplit(kSplitDelimiters);
+    pieces.clear();
+    CutAtDelimiters(
+        text, kSplit, [&pieces](std::string_view piece) { pieces.push_back(piece); },
+        [&pieces](char c, std::string_view delimiter) {
+            if (c != ' ') pieces.push_back(delimiter);
+        });
+}
 
 // How a statement that is not finished on its line is joined with the text
 // that follows it.
@@ -38,38 +55,54 @@ enum class Join {
 
 bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
 
-// Tokens from..lastToken, each followed by a blank.
-std::string TokensFrom(const Translator& t, int from) {
+// Pieces from..end, each followed by a blank.
+std::string PiecesFrom(const Pieces& pieces, size_t from) {
+    size_t size = 0;
+    for (size_t i = from; i < pieces.size(); ++i) size += pieces[i].size() + 1;
     std::string text;
-    for (int i = from; i <= t.lastToken; ++i) {
-        text += t.TokAt(i);
+    text.reserve(size);
+    for (size_t i = from; i < pieces.size(); ++i) {
+        text += pieces[i];
         text += ' ';
     }
     return text;
 }
 
-// Whether tokens from..lastToken, written by TokensFrom, come back as the
-// same tokens when the text is cut again: every token is a delimiter of its
-// own or holds no delimiter, blank or quote (a joined " AND " does).
-bool ArePlainTokens(const Translator& t, int from) {
-    for (int i = from; i <= t.lastToken; ++i) {
-        const std::string& token = t.TokAt(i);
-        if (token.size() == 1 && token[0] != ' ' && IsSplitDelimiter(token[0])) continue;
-        if (token.empty() || token.find_first_of(" ){};\"\t\n\v\f\r") != std::string::npos) return false;
+// Whether pieces from..end, written by PiecesFrom, come back as the same
+// pieces when the text is cut again: every piece is a delimiter of its own
+// or holds no delimiter, blank or quote.
+bool ArePlainTokens(const Pieces& pieces, size_t from) {
+    for (size_t i = from; i < pieces.size(); ++i) {
+        const std::string_view piece = pieces[i];
+        if (piece.size() == 1 && piece[0] != ' ' && IsSplitDelimiter(piece[0])) continue;
+        if (piece.empty() || piece.find_first_of(" ){};\"\t\n\v\f\r") != std::string_view::npos) return false;
     }
     return true;
 }
 
-// Cuts tokens from..lastToken off the line and puts them in front of
-// pendingText, so that they come back as the next line.
-void MoveToPending(Translator& t, int from) {
+// Cuts pieces from..end off the line and puts them in front of pendingText,
+// so that they come back as the next line.
+void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
     if (t.pendingText.empty()) {
-        t.pendingText = TokensFrom(t, from);
-        if (ArePlainTokens(t, from)) t.pendingText.MarkPlainTokens();
+        t.pendingText = PiecesFrom(pieces, from);
+        if (ArePlainTokens(pieces, from)) t.pendingText.MarkPlainTokens();
     } else {
-        t.pendingText = TokensFrom(t, from) + t.pendingText;
+        t.pendingText.Prepend(PiecesFrom(pieces, from));
     }
-    t.lastToken = from - 1;
+    pieces.resize(from);
+}
+
+// lineText = the pieces, each followed by a blank, trailing blanks stripped.
+void JoinPieces(Translator& t, const Pieces& pieces) {
+    std::string& text = t.joinScratch;
+    text.clear();
+    for (std::string_view piece : pieces) {
+        text += piece;
+        text += ' ';
+    }
+    const size_t end = text.find_last_not_of(' ');
+    text.resize(end == std::string::npos ? 0 : end + 1);
+    t.lineText.swap(text);
 }
 
 // A comment of a line that is joined with the next is written first, on a
@@ -126,108 +159,107 @@ int JoinWithNextLine(Translator& t, Join how) {
     return 0;
 }
 
-// The first and the last token that cutting `text` at kSplitDelimiters
-// gives, found in one scan without building the tokens: a statement joined
-// over many lines is tested again after every line, and most of the time
-// all the test needs is its last token.
-struct OuterTokens {
-    std::string_view first;
-    std::string_view last;
-};
-
-OuterTokens FindOuterTokens(std::string_view text) {
-    OuterTokens found;
-    auto note = [&found](std::string_view token) {
-        if (found.first.empty()) found.first = token;
-        found.last = token;
-    };
-    CutAtDelimiters(text, IsSplitDelimiter, note, [&note](char c, std::string_view delimiter) {
-        if (c != ' ') note(delimiter);
-    });
-    return found;
-}
-
 bool EndsStatement(std::string_view token) { return token == ")" || token == "{" || token == "}" || token == ";"; }
 
 // A line that starts a declaration or a definition: a type name, a storage
 // word, struct, const or inline.
-bool StartsDefinition(const Translator& t) {
-    const std::string& first = t.TokAt(0);
-    return t.IsTypeName(first) || IsVoidOrStorage(first) || first == "struct" || first == "const" ||
-           first == "inline";
+bool StartsDefinition(const Translator& t, std::string_view first) {
+    return first == "struct" || first == "const" || first == "inline" || IsVoidOrStorage(first) ||
+           t.IsTypeName(first);
 }
 
 // The index of the "{" of a one-line function definition (`void f(void) {
-// g(); }`) when more tokens follow it, else -1.
-int OneLineBodyBrace(const Translator& t) {
-    if (!StartsDefinition(t)) return -1;
-    for (int i = 1; i < t.lastToken; ++i)
-        if (t.TokAt(i) == ")" && t.TokAt(i + 1) == "{") return i + 1 < t.lastToken ? i + 1 : -1;
-    return -1;
+// g(); }`) when more pieces follow it, else 0.
+size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
+    if (pieces.size() < 2) return 0;
+    const size_t last = pieces.size() - 1;
+    for (size_t i = 1; i < last; ++i) {
+        if (pieces[i] != ")" || pieces[i + 1] != "{") continue;
+        if (i + 1 == last || !StartsDefinition(t, pieces[0])) return 0;
+        return i + 1;
+    }
+    return 0;
 }
 
 // For a line that is only the first piece of the pending text (ending in
 // the first "}" after its first token, the rest of the line being plain
 // tokens): whether the steps below cut it where they would cut the whole
 // line. They do unless a definition's "{" may stand further on.
-bool PieceCutsAsWholeLine(const Translator& t) {
-    if (t.lastToken < 1 || t.TokAt(t.lastToken) != "}") return false;
-    return !StartsDefinition(t) || OneLineBodyBrace(t) > 0;
+bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
+    if (pieces.size() < 2 || pieces.back() != "}") return false;
+    return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
+}
+
+// The punctuation literals become their codes. A literal can only stand
+// where an apostrophe is followed by its second character; codes are
+// digits, so a replacement never makes a new literal.
+void ReplacePunctuationLiterals(std::string& line) {
+    bool follows[256] = {};
+    bool any = false;
+    for (size_t i = line.find('\''); i != std::string::npos && i + 1 < line.size(); i = line.find('\'', i + 1)) {
+        follows[static_cast<unsigned char>(line[i + 1])] = true;
+        any = true;
+    }
+    if (!any) return;
+    for (const auto& literal : kCharLiterals)
+        if (follows[static_cast<unsigned char>(literal[0][1])]) ReplaceOutsideQuotes(line, literal[0], literal[1]);
 }
 
 }  // namespace
 
 int SplitStatement(Translator& t) {
     const bool goesOn = std::exchange(t.lineGoesOn, false);
-    if (Contains(t.lineText, "'"))
-        for (const auto& literal : kCharLiterals) ReplaceOutsideQuotes(t.lineText, literal[0], literal[1]);
+    ReplacePunctuationLiterals(t.lineText);
     ConvertCharLiterals(t);
-    // Unfinished statements are joined before the line is cut into tokens
-    // (joining the tokens of operators never gives a token that ends one).
-    OuterTokens outer = FindOuterTokens(t.lineText);
-    if (!outer.last.empty() && !StartsWith(outer.first, "#") && !EndsStatement(outer.last))
-        return JoinWithNextLine(t, Join::WithBlank);
-
-    if (!Tokenize(t, kSplitDelimiters)) return 0;
-    if (StartsWith(t.TokAt(0), "#")) return 1;
-    if (goesOn && !PieceCutsAsWholeLine(t)) {
+    if (t.lineText.empty()) {
+        t.ClearTokens();
+        EmitLine(t);
+        return 0;
+    }
+    Pieces& pieces = t.splitViews;
+    CutStatement(t.lineText, pieces);
+    // Unfinished statements are joined before anything else (joining the
+    // tokens of operators never gives a token that ends one).
+    const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
+    const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
+    if (StartsWith(first, "#")) return 1;
+    if (!pieces.empty() && !EndsStatement(last)) return JoinWithNextLine(t, Join::WithBlank);
+    if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
         // The whole line is cut as it always is.
         t.lineText += ' ';
         t.lineText += TrimView(t.pendingText);
         t.pendingText.clear();
         return SplitStatement(t);
     }
-    const std::string last = t.TokAt(t.lastToken);
-    if (!EndsStatement(last)) return JoinWithNextLine(t, Join::WithBlank);
+    if (pieces.empty()) return JoinWithNextLine(t, Join::WithBlank);  // a line of blanks
     if (last == ")") {
-        if (t.TokAt(0) != "static" && !t.IsTypeName(t.TokAt(0))) return JoinWithNextLine(t, Join::WithBlank);
+        if (first != "static" && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::WithBlank);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);
     }
 
-    if (t.lastToken == 0) return 1;
-    if (t.TokAt(0) == "{") {
-        MoveToPending(t, 1);
+    if (pieces.size() == 1) return 1;
+    if (first == "{") {
+        MoveToPending(t, pieces, 1);
         t.lineText.assign(1, '{');  // not = "{": GCC 12 warns wrongly of an overlap here
         return 1;
     }
     // A one-line function definition: the head keeps its "{" and the body
     // follows as lines of its own.
-    if (int brace = OneLineBodyBrace(t); brace > 0) {
-        MoveToPending(t, brace + 1);
-        t.JoinTokens();
+    if (size_t brace = OneLineBodyBrace(t, pieces); brace > 0) {
+        MoveToPending(t, pieces, brace + 1);
+        JoinPieces(t, pieces);
         return 1;
     }
-    for (int k = 1; k <= t.lastToken; ++k) {
-        if (t.TokAt(k) == "}") {
-            MoveToPending(t, k);
-            t.JoinTokens();
+    for (size_t k = 1; k < pieces.size(); ++k) {
+        if (pieces[k] == "}") {
+            MoveToPending(t, pieces, k);
             break;
         }
     }
     // "} else" and a "}" before a directive do not share a line.
-    if (t.lastToken >= 1 && t.TokAt(0) == "}" && (t.TokAt(1) == "else" || StartsWith(t.TokAt(1), "#")))
-        MoveToPending(t, 1);
-    t.JoinTokens();
+    if (pieces.size() >= 2 && pieces[0] == "}" && (pieces[1] == "else" || StartsWith(pieces[1], "#")))
+        MoveToPending(t, pieces, 1);
+    JoinPieces(t, pieces);
     return 1;
 }
 
