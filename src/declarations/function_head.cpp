@@ -10,13 +10,13 @@ namespace {
 // Index of the first "," or ")" after `from`, up to `limit`; -1 when none.
 int NextSeparator(const Translator& t, int from, int limit) {
     for (int j = from + 1; j <= limit; ++j)
-        if (t.TokAt(j) == "," || t.TokAt(j) == ")") return j;
+        if (t.TokAt(j) == ","sv || t.TokAt(j) == ")"sv) return j;
     return -1;
 }
 
 int LastCloseParen(const Translator& t) {
     for (int i = t.lastToken; i >= 0; --i)
-        if (t.TokAt(i) == ")") return i;
+        if (t.TokAt(i) == ")"sv) return i;
     return -1;
 }
 
@@ -43,7 +43,7 @@ void TranslateParameters(Translator& t) {
     t.CompactTokens();
     p = LastCloseParen(t);
     for (int i = p; i >= 3; --i) {
-        if (t.TokAt(i) != "*") continue;
+        if (t.TokAt(i) != "*"sv) continue;
         const int sep = NextSeparator(t, i, p);
         if (sep < 0) continue;
         t.InsertToken("PTR", sep);
@@ -58,16 +58,16 @@ void TranslateParameters(Translator& t) {
 
 int TranslateFunctionHead(Translator& t) {
     t.beforeFirstFunction = 0;
-    if (t.TokAt(0) == "static") {
+    if (t.TokAt(0) == "static"sv) {
         t.Tok(0).clear();
         t.CompactTokens();
     }
-    const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{";
+    const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{"sv;
     const int c = LastCloseParen(t);
     if (c >= 0) {
-        if (LCase(t.TokAt(2)) == "wndproc") t.Tok(2) = "WndMainProc";
+        if (LCase(t.TokAt(2)) == "wndproc"sv) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
-        if ((second == "APIENTRY" || second == "WINAPI") && UCase(t.TokAt(2)) == "WINMAIN") {
+        if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
             // The fixed places of the four parameter names in
             // "int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d)".
             const int names[4] = {5, 8, 11, 14};
@@ -81,11 +81,11 @@ int TranslateFunctionHead(Translator& t) {
             KeepBodyBrace(t, hadBrace);
             return 1;
         }
-        if (second == "CALLBACK" || second == "APIENTRY" || second == "WINAPI") {
+        if (second == "CALLBACK"sv || second == "APIENTRY"sv || second == "WINAPI"sv) {
             t.Tok(1).clear();
             t.Tok(0) += " CALLBACK";
         }
-        if (LCase(t.TokAt(1)) == "main") {
+        if (LCase(t.TokAt(1)) == "main"sv) {
             // main's head is not written; its body is a block without closer.
             t.inMain = 1;
             t.pendingBlock.closer.clear();
@@ -93,7 +93,7 @@ int TranslateFunctionHead(Translator& t) {
             KeepBodyBrace(t, hadBrace);
             return 0;
         }
-        if (t.TokAt(0) != "void") {
+        if (t.TokAt(0) != "void"sv) {
             // With a body brace at the end this overwrites the "{"; the slot
             // past lastToken still holds a copy of it, so it comes back last.
             const std::string type = t.TokAt(0);
@@ -102,7 +102,7 @@ int TranslateFunctionHead(Translator& t) {
             t.lastToken += 2;
         }
     }
-    if (t.TokAt(0) == "void") {
+    if (t.TokAt(0) == "void"sv) {
         t.Tok(0) = "SUB";
         t.pendingBlock.closer = "END SUB";
     } else {
@@ -110,15 +110,15 @@ int TranslateFunctionHead(Translator& t) {
         t.pendingBlock.closer = "END FUNCTION";
     }
     int stars = 0;
-    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("; ++i) {
-        if (t.TokAt(i) == "*") {
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i) {
+        if (t.TokAt(i) == "*"sv) {
             t.Tok(i).clear();
             ++stars;
         }
     }
     for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
     t.CompactTokens();
-    if (t.TokAt(3) == "void") {
+    if (t.TokAt(3) == "void"sv) {
         t.Tok(3).clear();
         return 1;
     }
@@ -127,10 +127,10 @@ int TranslateFunctionHead(Translator& t) {
 }
 
 int CleanFunctionHead(Translator& t) {
-    if (t.TokAt(0) != "FUNCTION" && t.TokAt(0) != "SUB") return 1;
+    if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return 1;
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "FILE" && t.TokAt(i + 1) == "PTR") t.Tok(i + 1).clear();
-        if (LCase(t.TokAt(i)) == "const") t.Tok(i).clear();
+        if (t.TokAt(i) == "FILE"sv && t.TokAt(i + 1) == "PTR"sv) t.Tok(i + 1).clear();
+        if (LCase(t.TokAt(i)) == "const"sv) t.Tok(i).clear();
     }
     return 1;
 }

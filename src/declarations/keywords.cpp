@@ -26,23 +26,23 @@ bool MayBeKeyword(char c) {
 int TranslateKeywords(Translator& t) {
     for (int i = t.lastToken; i >= 0; --i) {
         if (t.TokAt(i).empty() || !MayBeKeyword(t.TokAt(i)[0])) continue;
-        if (t.TokAt(i) == "delete") {
+        if (t.TokAt(i) == "delete"sv) {
             t.Tok(i) = "free(";
             t.InsertToken(")", i + 2);
         }
-        if (t.TokAt(i) == "break") t.Tok(i) = "EXIT LOOP";
-        if (t.TokAt(i) == "continue") t.Tok(i) = "ITERATE";
-        if (t.TokAt(i) == "int") t.Tok(i) = "INTEGER";
-        if (t.TokAt(i) == "goto") t.Tok(i) = "GOTO";
-        if (t.TokAt(i) == "FAR" && t.TokAt(i + 1) == "*") t.Tok(i).clear();
-        if (t.TokAt(i) == "?" && HasTokenFrom(t, ":", i)) {
+        if (t.TokAt(i) == "break"sv) t.Tok(i) = "EXIT LOOP";
+        if (t.TokAt(i) == "continue"sv) t.Tok(i) = "ITERATE";
+        if (t.TokAt(i) == "int"sv) t.Tok(i) = "INTEGER";
+        if (t.TokAt(i) == "goto"sv) t.Tok(i) = "GOTO";
+        if (t.TokAt(i) == "FAR"sv && t.TokAt(i + 1) == "*"sv) t.Tok(i).clear();
+        if (t.TokAt(i) == "?"sv && HasTokenFrom(t, ":", i)) {
             WriteRawLine(t);
             ApplyRawBraces(t);
             t.lineText.clear();
             return 0;
         }
     }
-    if (t.TokAt(0) == "inline" && t.IsTypeName(t.TokAt(1))) t.Tok(0).clear();
+    if (t.TokAt(0) == "inline"sv && t.IsTypeName(t.TokAt(1))) t.Tok(0).clear();
     t.CompactTokens();
     return 1;
 }

@@ -33,12 +33,12 @@ bool StartsName(const std::string& token) {
 // another shape.
 int TranslateStructWithVariables(Translator& t) {
     const int last = t.lastToken;
-    if (last < 3 || t.TokAt(last) != "{") return 0;
+    if (last < 3 || t.TokAt(last) != "{"sv) return 0;
     int semicolon = 1;
-    while (semicolon < last && t.TokAt(semicolon) != ";") ++semicolon;
+    while (semicolon < last && t.TokAt(semicolon) != ";"sv) ++semicolon;
     if (semicolon < 2) return 0;
     std::string name;
-    if (semicolon == last - 2 && t.TokAt(last - 1) != ";") {
+    if (semicolon == last - 2 && t.TokAt(last - 1) != ";"sv) {
         name = t.TokAt(last - 1);
     } else if (semicolon == last - 1) {
         for (int i = 1; i < semicolon && name.empty(); ++i)
@@ -69,7 +69,7 @@ std::string NextText(Translator& t) {
 // `struct tag ;` with no body after it declares the tag for later use: only
 // its comment is kept. (Followed by "{", it names an anonymous structure.)
 bool IsForwardDeclaration(Translator& t) {
-    return t.lastToken == 2 && t.TokAt(2) == ";" && !StartsWith(NextText(t), "{");
+    return t.lastToken == 2 && t.TokAt(2) == ";"sv && !StartsWith(NextText(t), "{");
 }
 
 // `typedef struct tag name ;` with no body on the line only names a
@@ -77,9 +77,9 @@ bool IsForwardDeclaration(Translator& t) {
 // head here would wait for a body that never comes and take the next block
 // of the file for it.
 bool IsStructAlias(const Translator& t) {
-    if (t.TokAt(t.lastToken) != ";") return false;
+    if (t.TokAt(t.lastToken) != ";"sv) return false;
     for (int i = 0; i <= t.lastToken; ++i)
-        if (t.TokAt(i) == "{") return false;
+        if (t.TokAt(i) == "{"sv) return false;
     return true;
 }
 
@@ -111,38 +111,38 @@ int TranslateStruct(Translator& t) {
     std::string name = t.TokAt(0);
     for (int i = t.lastToken; i >= 1; --i) {
         const std::string& token = t.TokAt(i);
-        if (token == ";") {
+        if (token == ";"sv) {
             const std::string w = t.TokAt(i - 1);
             t.pendingBlock.closer = "GLOBAL " + w + " AS T" + UCase(w);
             t.pendingBlock.autoClose = 1;
             t.PushBlock(t.pendingBlock);
             t.Tok(i - 1) = "T" + UCase(w);
-        } else if (token != "{") {
+        } else if (token != "{"sv) {
             name = token;
             break;
         }
     }
     OpenTypeBlock(t, name);
-    if (t.TokAt(t.lastToken) == "{") t.pendingText = "{" + t.pendingText;
+    if (t.TokAt(t.lastToken) == "{"sv) t.pendingText = "{" + t.pendingText;
     return 0;
 }
 
 int TranslateTypedef(Translator& t) {
-    if (t.TokAt(1) == "struct" && IsStructAlias(t)) {
+    if (t.TokAt(1) == "struct"sv && IsStructAlias(t)) {
         // The tag and the new names are types from now on.
         for (int i = 2; i < t.lastToken; ++i)
             if (StartsName(t.TokAt(i)) && !t.IsTypeName(t.TokAt(i))) t.AddTypeName(t.TokAt(i));
         KeepOnlyComment(t);
         return 0;
     }
-    if (t.TokAt(1) == "struct") {
+    if (t.TokAt(1) == "struct"sv) {
         DecorateTypeComment(t);
         OpenTypeBlock(t, t.TokAt(2));
-        if (t.TokAt(t.lastToken) == "{") t.pendingText = "{" + t.pendingText;
+        if (t.TokAt(t.lastToken) == "{"sv) t.pendingText = "{" + t.pendingText;
         return 0;
     }
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) != "{") continue;
+        if (t.TokAt(i) != "{"sv) continue;
         // `typedef enum { ... } NAME;`: the block goes on like a plain enum.
         t.Tok(0).clear();
         t.CompactTokens();

@@ -12,7 +12,7 @@ namespace {
 // declarator gets its own type.
 void InsertTypeBeforeSeparators(Translator& t, std::string_view as, const std::string& type) {
     for (int i = t.lastToken; i >= 0; --i) {
-        if (t.TokAt(i) != "," && t.TokAt(i) != ";") continue;
+        if (t.TokAt(i) != ","sv && t.TokAt(i) != ";"sv) continue;
         t.InsertToken(type, i);
         t.InsertToken(as, i);
     }
@@ -25,7 +25,7 @@ void WriteStringInitialiser(Translator& t, int equals) {
     if (backslash) t.Write("$IPRINT_OFF");
     int typeIndex = 0;
     std::string keyword = "SET";
-    if (t.TokAt(0) == "static") {
+    if (t.TokAt(0) == "static"sv) {
         t.Tok(0).clear();
         typeIndex = 1;
         keyword = "SHAREDSET";
@@ -34,7 +34,7 @@ void WriteStringInitialiser(Translator& t, int equals) {
     t.Tok(typeIndex).clear();
     int stars = 0;
     for (int i = typeIndex + 1; i < equals; ++i) {
-        if (t.TokAt(i) == "*") {
+        if (t.TokAt(i) == "*"sv) {
             t.Tok(i).clear();
             ++stars;
         }
@@ -60,7 +60,7 @@ void WriteStringInitialiser(Translator& t, int equals) {
 // goes on as the next line, where its "{" opens the SET block.
 void RewriteBraceInitialiser(Translator& t, int equals) {
     std::string keyword = "SET";
-    if (t.TokAt(0) == "static") {
+    if (t.TokAt(0) == "static"sv) {
         t.Tok(0) = t.TokAt(1);
         t.Tok(1).clear();
         keyword = "SHAREDSET";
@@ -86,14 +86,14 @@ void StarsToPtr(Translator& t) {
     bool inBrackets = false;
     for (int i = t.lastToken; i >= 0; --i) {
         const std::string& token = t.TokAt(i);
-        if (token == "]") {
+        if (token == "]"sv) {
             inBrackets = true;
-        } else if (token == "[") {
+        } else if (token == "["sv) {
             inBrackets = false;
-        } else if (!inBrackets && token == "*") {
+        } else if (!inBrackets && token == "*"sv) {
             t.Tok(i).clear();
             for (int j = i + 1; j <= t.lastToken; ++j) {
-                if (t.TokAt(j) == ",") {
+                if (t.TokAt(j) == ","sv) {
                     t.InsertToken("PTR", j);
                     break;
                 }
@@ -107,9 +107,9 @@ void StarsToPtr(Translator& t) {
 int TranslateDeclaration(Translator& t) {
     if (!IsVoidOrStorage(t.TokAt(0)) && !t.IsTypeName(t.TokAt(0))) return 1;
     // `list = create(value);` is an assignment even when list names a type.
-    if (t.TokAt(1) == "=") return 1;
+    if (t.TokAt(1) == "="sv) return 1;
     if (!TranslateInitialiser(t)) return 1;
-    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";") return TranslateVariables(t) ? 1 : 0;
+    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";"sv) return TranslateVariables(t) ? 1 : 0;
     return TranslateFunctionHead(t) ? 1 : 0;
 }
 
@@ -117,15 +117,15 @@ int TranslateInitialiser(Translator& t) {
     int equals = 0;
     for (int i = 1; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
-        if (token == "=") {
+        if (token == "="sv) {
             equals = i;
             t.JoinTokens();
             if (StartsWith(t.TokAt(i + 1), "\"") && EndsWith(t.TokAt(t.lastToken - 1), "\"") &&
-                t.TokAt(t.lastToken) == ";") {
+                t.TokAt(t.lastToken) == ";"sv) {
                 WriteStringInitialiser(t, equals);
                 return 0;
             }
-        } else if (token == "{" && equals > 0) {
+        } else if (token == "{"sv && equals > 0) {
             RewriteBraceInitialiser(t, equals);
             return 0;
         }
@@ -135,13 +135,13 @@ int TranslateInitialiser(Translator& t) {
 
 int TranslateVariables(Translator& t) {
     t.JoinTokens();
-    if (t.TokAt(t.lastToken - 1) == ")" && t.beforeFirstFunction == 1) {
+    if (t.TokAt(t.lastToken - 1) == ")"sv && t.beforeFirstFunction == 1) {
         // A prototype at file level: nothing is written for it.
         t.lineText.clear();
         t.lineComment.clear();
         return 0;
     }
-    if (t.TokAt(0) == "static") {
+    if (t.TokAt(0) == "static"sv) {
         const std::string type = t.TokAt(1);
         if (t.beforeFirstFunction == 1) {
             t.Tok(0) = "GLOBAL";
@@ -153,7 +153,7 @@ int TranslateVariables(Translator& t) {
         }
         t.Tok(1).clear();
     } else {
-        if (t.TokAt(0) == "register") {
+        if (t.TokAt(0) == "register"sv) {
             t.Tok(0).clear();
             t.CompactTokens();
         }
@@ -162,7 +162,7 @@ int TranslateVariables(Translator& t) {
             // An initialiser with a call: the declaration is written now and
             // the assignment is translated as the next statement.
             for (int i = 0; i <= t.lastToken; ++i) {
-                if (t.TokAt(i) != "=") continue;
+                if (t.TokAt(i) != "="sv) continue;
                 // With no variable name before the "=" there is nothing to
                 // assign; sending the text on would bring it back unchanged.
                 if (i == 0) break;

@@ -25,17 +25,17 @@ enum class FirstWord { Other, Define, Typedef, Struct, Const, For, While, Switch
 FirstWord Classify(std::string_view word) {
     if (word.empty()) return FirstWord::Other;
     switch (word[0]) {
-        case '#': return word == "#define" ? FirstWord::Define : FirstWord::Other;
-        case 't': return word == "typedef" ? FirstWord::Typedef : FirstWord::Other;
-        case 's': return word == "struct" ? FirstWord::Struct : word == "switch" ? FirstWord::Switch : FirstWord::Other;
-        case 'c': return word == "const" ? FirstWord::Const : word == "case" ? FirstWord::Case : FirstWord::Other;
-        case 'f': return word == "for" ? FirstWord::For : FirstWord::Other;
-        case 'w': return word == "while" ? FirstWord::While : FirstWord::Other;
-        case 'd': return word == "default" ? FirstWord::Default : word == "do" ? FirstWord::Do : FirstWord::Other;
-        case 'e': return word == "extern" ? FirstWord::Extern : word == "else" ? FirstWord::Else : FirstWord::Other;
-        case 'b': return word == "break" ? FirstWord::Break : FirstWord::Other;
-        case 'i': return word == "if" ? FirstWord::If : FirstWord::Other;
-        case 'E': return word == "ELSEIF" ? FirstWord::ElseIf : FirstWord::Other;
+        case '#': return word == "#define"sv ? FirstWord::Define : FirstWord::Other;
+        case 't': return word == "typedef"sv ? FirstWord::Typedef : FirstWord::Other;
+        case 's': return word == "struct"sv ? FirstWord::Struct : word == "switch"sv ? FirstWord::Switch : FirstWord::Other;
+        case 'c': return word == "const"sv ? FirstWord::Const : word == "case"sv ? FirstWord::Case : FirstWord::Other;
+        case 'f': return word == "for"sv ? FirstWord::For : FirstWord::Other;
+        case 'w': return word == "while"sv ? FirstWord::While : FirstWord::Other;
+        case 'd': return word == "default"sv ? FirstWord::Default : word == "do"sv ? FirstWord::Do : FirstWord::Other;
+        case 'e': return word == "extern"sv ? FirstWord::Extern : word == "else"sv ? FirstWord::Else : FirstWord::Other;
+        case 'b': return word == "break"sv ? FirstWord::Break : FirstWord::Other;
+        case 'i': return word == "if"sv ? FirstWord::If : FirstWord::Other;
+        case 'E': return word == "ELSEIF"sv ? FirstWord::ElseIf : FirstWord::Other;
         default: return FirstWord::Other;
     }
 }
@@ -49,7 +49,7 @@ int DispatchStatement(Translator& t) {
     // of its own: the "}" is handled alone and the loop is the next statement
     // (also when its header is passed through as raw C).
     const BlockRecord* top = t.TopBlock();
-    if (t.lastToken >= 1 && t.TokAt(0) == "}" && t.TokAt(1) == "while" && !(top && top->closer == "LOOP"))
+    if (t.lastToken >= 1 && t.TokAt(0) == "}"sv && t.TokAt(1) == "while"sv && !(top && top->closer == "LOOP"sv))
         MoveTokensToPending(t, 1);
     for (;;) {
         // Slots past lastToken may still hold old text: a line with no token
@@ -96,7 +96,7 @@ int DispatchStatement(Translator& t) {
                 return TranslateCase(t) ? RunTail(t) : 0;
             case FirstWord::Break: {
                 const BlockRecord* top = t.TopBlock();
-                if (top && top->closer == "END SELECT") {
+                if (top && top->closer == "END SELECT"sv) {
                     t.Tok(0).clear();
                     t.CompactTokens();
                 } else {

@@ -15,15 +15,15 @@ void RenameWinMainParams(Translator& t) {
             }
         }
     }
-    if (t.TokAt(0) == "END" && t.TokAt(1) == "FUNCTION") t.inWinMain = 0;
+    if (t.TokAt(0) == "END"sv && t.TokAt(1) == "FUNCTION"sv) t.inWinMain = 0;
 }
 
 int DropMainReturn(Translator& t) {
-    if (t.TokAt(0) == "return") {
+    if (t.TokAt(0) == "return"sv) {
         t.lineText.clear();
         return 0;
     }
-    if (t.TokAt(0) == "END" && t.TokAt(1) == "FUNCTION") t.inMain = 0;
+    if (t.TokAt(0) == "END"sv && t.TokAt(1) == "FUNCTION"sv) t.inMain = 0;
     return 1;
 }
 

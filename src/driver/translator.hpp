@@ -39,6 +39,10 @@ struct FatalStop {
 
 inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 
+// Tokens are compared with ""sv literals: such a comparison looks at the
+// sizes first, where one with a plain literal always compares characters.
+using namespace std::string_view_literals;
+
 struct Translator {
     // ---- token buffer -------------------------------------------------
     // Slots 0..lastToken are the tokens of the current line. Slots above

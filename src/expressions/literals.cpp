@@ -41,7 +41,7 @@ void ConvertCharLiterals(Translator& t) {
     if (!Tokenize(t, "'")) return;  // empty line: already written
     if (t.lastToken == 0) return;   // no apostrophe outside string literals
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) != "'" || t.TokAt(i + 2) != "'") continue;
+        if (t.TokAt(i) != "'"sv || t.TokAt(i + 2) != "'"sv) continue;
         const std::string content = t.TokAt(i + 1);
         t.Tok(i).clear();
         t.Tok(i + 2).clear();

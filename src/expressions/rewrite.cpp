@@ -183,21 +183,21 @@ void RewriteExpression(Translator& t) {
 
 int FindMatchingParen(const Translator& t, int index) {
     int depth = 0;
-    if (t.TokAt(index) == "(") {
+    if (t.TokAt(index) == "("sv) {
         for (int i = index; i <= t.lastToken; ++i) {
-            if (t.TokAt(i) == "(") ++depth;
-            if (t.TokAt(i) == ")") {
+            if (t.TokAt(i) == "("sv) ++depth;
+            if (t.TokAt(i) == ")"sv) {
                 --depth;
                 if (depth == 0) return i;
             }
         }
-    } else if (t.TokAt(index) == ")") {
+    } else if (t.TokAt(index) == ")"sv) {
         for (int i = index; i >= 0; --i) {
-            if (t.TokAt(i) == "(") {
+            if (t.TokAt(i) == "("sv) {
                 ++depth;
                 if (depth == 0) return i;
             }
-            if (t.TokAt(i) == ")") --depth;
+            if (t.TokAt(i) == ")"sv) --depth;
         }
     }
     return index;
@@ -205,13 +205,13 @@ int FindMatchingParen(const Translator& t, int index) {
 
 void FindAssignmentSpan(const Translator& t, int index, int& start, int& end) {
     start = end = index;
-    if (t.TokAt(index) != "=") return;
+    if (t.TokAt(index) != "="sv) return;
     int depth = 0;
     for (int i = index; i >= 0; --i) {
         const std::string& token = t.TokAt(i);
-        if (token == "(") ++depth;
-        if (token == ")") --depth;
-        if ((token == "(" && depth == 1) || token == "==") {
+        if (token == "("sv) ++depth;
+        if (token == ")"sv) --depth;
+        if ((token == "("sv && depth == 1) || token == "=="sv) {
             start = i;
             break;
         }
@@ -219,9 +219,9 @@ void FindAssignmentSpan(const Translator& t, int index, int& start, int& end) {
     depth = 0;
     for (int i = index; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
-        if (token == "(") ++depth;
-        if (token == ")") --depth;
-        if ((token == ")" && depth == -1) || token == "==") {
+        if (token == "("sv) ++depth;
+        if (token == ")"sv) --depth;
+        if ((token == ")"sv && depth == -1) || token == "=="sv) {
             end = i;
             break;
         }

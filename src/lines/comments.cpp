@@ -19,7 +19,7 @@ int CopyBlockComment(Translator& t) {
         t.Write2("'", line);
         if (t.AtEnd()) t.Fatal("Sorry: We got lost formating comments", "block comment not closed", opened);
         line = Replace(Trim(t.ReadLine()), "\t", "   ");
-        if (EndsWith(RTrim(line), "*/") || Right(line, 3) == "* /") break;
+        if (EndsWith(RTrim(line), "*/") || Right(line, 3) == "* /"sv) break;
     }
     t.lineText = Remove(Remove(line, "*/"), "* /");
     t.Write2("' ", t.lineText);
@@ -37,7 +37,7 @@ int CutTrailingComment(Translator& t) {
     if (t.lineText.find('/') == std::string::npos) return 1;
     Tokenize(t, "/");
     for (int i = 0; i < t.lastToken; ++i) {
-        if (t.TokAt(i) != "/" || t.TokAt(i + 1) != "/") continue;
+        if (t.TokAt(i) != "/"sv || t.TokAt(i + 1) != "/"sv) continue;
         std::string code;
         for (int j = 0; j < i; ++j) code += t.TokAt(j);
         std::string comment;

@@ -106,7 +106,7 @@ std::string DirectiveName(std::string_view line) {
     return text.substr(start, end - start);
 }
 
-bool StartsDeadCode(std::string_view line) { return StartsWith(line, "#if ") && Trim(line.substr(4)) == "0"; }
+bool StartsDeadCode(std::string_view line) { return StartsWith(line, "#if ") && Trim(line.substr(4)) == "0"sv; }
 
 std::string PassDeadCode(Translator& t, bool write) {
     int depth = 0;
@@ -114,11 +114,11 @@ std::string PassDeadCode(Translator& t, bool write) {
         std::string line = t.ReadLine();
         if (IsDirectiveLine(line)) {
             const std::string name = DirectiveName(line);
-            if (name == "if" || name == "ifdef" || name == "ifndef") {
+            if (name == "if"sv || name == "ifdef"sv || name == "ifndef"sv) {
                 ++depth;
-            } else if (depth == 0 && (name == "else" || name == "elif" || name == "endif")) {
+            } else if (depth == 0 && (name == "else"sv || name == "elif"sv || name == "endif"sv)) {
                 return line;
-            } else if (name == "endif") {
+            } else if (name == "endif"sv) {
                 --depth;
             }
         }
@@ -129,7 +129,7 @@ std::string PassDeadCode(Translator& t, bool write) {
 
 std::string JoinContinuedDirective(Translator& t, std::string_view line) {
     std::string joined = Trim(line);
-    if (!StartsWith(joined, "#") || DirectiveName(joined) == "define") return std::string(line);
+    if (!StartsWith(joined, "#") || DirectiveName(joined) == "define"sv) return std::string(line);
     while (EndsWith(joined, "\\")) {
         joined = Trim(Left(joined, static_cast<long>(joined.size()) - 1));
         if (t.AtEnd()) break;
@@ -193,7 +193,7 @@ int ConvertIncludes(Translator& t) {
         }
     }
 
-    if (Left(key, 8) != "#include") return 1;
+    if (Left(key, 8) != "#include"sv) return 1;
     if (!t.lineComment.empty()) {
         long gap = 59 - static_cast<long>(t.lineText.size());
         if (gap < 1) gap = 10;

@@ -39,7 +39,7 @@ void RunCascade(Translator& t) {
             // A structure that declares variables: the declaration is
             // translated as the next statement.
             t.pendingText = t.pendingBlock.declaration + " " + t.pendingText;
-        } else if (t.pendingBlock.closer == "NEXT") {
+        } else if (t.pendingBlock.closer == "NEXT"sv) {
             CloseForLoop(t);
         } else {
             t.Write(t.pendingBlock.closer);
@@ -109,12 +109,12 @@ bool JoinWhileTail(Translator& t, int i) {
 
 // "}" of a do body. Returns the pass result, or -1 to go on with the walk.
 int CloseDoLoop(Translator& t, int i) {
-    if (t.TokAt(i + 1) != "while" && JoinWhileTail(t, i)) return 0;
+    if (t.TokAt(i + 1) != "while"sv && JoinWhileTail(t, i)) return 0;
     t.PopBlock();
     t.Tok(i) = "LOOP";
-    if (t.TokAt(i + 1) == "while") {
+    if (t.TokAt(i + 1) == "while"sv) {
         t.Tok(i + 1) = "WHILE";
-        if (t.TokAt(i + 2) == "(") {
+        if (t.TokAt(i + 2) == "("sv) {
             const int close = FindMatchingParen(t, i + 2);
             t.Tok(i + 2).clear();
             t.Tok(close).clear();
@@ -228,10 +228,10 @@ int CloseBlock(Translator& t, int i) {
     const std::string closer = top ? top->closer : "";
     // A "}" followed by while ends a do loop only when the innermost block
     // is a do body; otherwise the while starts a loop of its own.
-    if (closer != "LOOP" && t.TokAt(i + 1) == "while") MoveTokensToPending(t, i + 1);
-    if (closer == "END TYPE") t.inTypeDef = 0;
-    if (closer == "LOOP") return CloseDoLoop(t, i);
-    if (closer == "NEXT") {
+    if (closer != "LOOP"sv && t.TokAt(i + 1) == "while"sv) MoveTokensToPending(t, i + 1);
+    if (closer == "END TYPE"sv) t.inTypeDef = 0;
+    if (closer == "LOOP"sv) return CloseDoLoop(t, i);
+    if (closer == "NEXT"sv) {
         t.PopBlock();
         CloseForLoop(t);
         RunCascade(t);
@@ -240,7 +240,7 @@ int CloseBlock(Translator& t, int i) {
         RewriteExpression(t);
         return 0;
     }
-    if (closer == "END IF") {
+    if (closer == "END IF"sv) {
         // A statement after the "}" on the same line (`if (a) { x; } y;` cut
         // by the splitter) follows the IF block: it goes on as the next line,
         // so that "END IF" is written before it and it decides on the else.
@@ -270,12 +270,12 @@ void MoveTokensToPending(Translator& t, int from) {
 
 int HandleBraces(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "{") {
+        if (t.TokAt(i) == "{"sv) {
             t.PushBlock(t.pendingBlock);
             t.Tok(i).clear();
             t.pendingBlock = BlockRecord{};
         }
-        if (t.TokAt(i) == "}") {
+        if (t.TokAt(i) == "}"sv) {
             const int result = CloseBlock(t, i);
             if (result >= 0) return result;
         }

@@ -12,7 +12,7 @@ namespace {
 void HoistAssignments(Translator& t) {
     const int end = FindMatchingParen(t, 1);
     for (int i = 1; i <= end; ++i) {
-        if (t.TokAt(i) != "=") continue;
+        if (t.TokAt(i) != "="sv) continue;
         int a = i;
         int b = i;
         FindAssignmentSpan(t, i, a, b);
@@ -41,7 +41,7 @@ int TranslateIf(Translator& t) {
     // the IF block closes together with the inner block.
     MoveInnerStatement(t);
 
-    if (t.TokAt(t.lastToken) != ";") {
+    if (t.TokAt(t.lastToken) != ";"sv) {
         t.InsertToken("THEN", t.lastToken + 1);
     } else {
         // A body without braces: it is given a pair and processed next.
@@ -60,7 +60,7 @@ int TranslateIf(Translator& t) {
 
 int TranslateElse(Translator& t) {
     t.pendingBlock.closer = "END IF";
-    if (t.TokAt(1) == "if") {
+    if (t.TokAt(1) == "if"sv) {
         t.Tok(0) = "ELSEIF";
         t.Tok(1).clear();
         t.CompactTokens();
@@ -76,18 +76,18 @@ int TranslateElse(Translator& t) {
 int TranslateCase(Translator& t) {
     t.Tok(0) = "CASE";
     t.scratchText.clear();
-    if (t.TokAt(t.lastToken) != ":") {
+    if (t.TokAt(t.lastToken) != ":"sv) {
         // `case 1: case 2: stmt` gives one value list; the statement after
         // the last colon goes on as the next line.
         for (int i = 1; i <= t.lastToken; ++i) {
-            if (t.TokAt(i) == ":" && t.TokAt(i + 1) == "case") {
+            if (t.TokAt(i) == ":"sv && t.TokAt(i + 1) == "case"sv) {
                 t.Tok(i).clear();
                 t.Tok(i + 1) = ",";
             }
         }
         t.CompactTokens();
         for (int i = 1; i <= t.lastToken; ++i) {
-            if (t.TokAt(i) != ":") continue;
+            if (t.TokAt(i) != ":"sv) continue;
             t.scratchText = TokensWithBlanks(t, i + 1, t.lastToken);
             t.lastToken = i;
             t.pendingText = t.scratchText + t.pendingText;

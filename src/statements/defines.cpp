@@ -11,7 +11,7 @@ bool KeepsCForm(const Translator& t) {
     if (EndsWith(t.lineText, "\\")) return true;
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
-        if (token == "(" || token == "{" || token == "}") return true;
+        if (token == "("sv || token == "{"sv || token == "}"sv) return true;
     }
     return false;
 }

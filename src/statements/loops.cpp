@@ -16,15 +16,15 @@ int FindToken(const Translator& t, std::string_view text, int from) {
 // Tokens from..to joined with nothing between them, each "," made " : ".
 std::string JoinLoopPart(const Translator& t, int from, int to) {
     std::string text;
-    for (int i = from; i <= to; ++i) text += t.TokAt(i) == "," ? " : " : t.TokAt(i);
+    for (int i = from; i <= to; ++i) text += t.TokAt(i) == ","sv ? " : " : t.TokAt(i);
     return text;
 }
 
 int ParenthesisDepth(const Translator& t) {
     int depth = 0;
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "(") ++depth;
-        if (t.TokAt(i) == ")") --depth;
+        if (t.TokAt(i) == "("sv) ++depth;
+        if (t.TokAt(i) == ")"sv) --depth;
     }
     return depth;
 }
@@ -32,7 +32,7 @@ int ParenthesisDepth(const Translator& t) {
 }  // namespace
 
 int TranslateWhile(Translator& t) {
-    if (t.TokAt(t.lastToken) == "}") {
+    if (t.TokAt(t.lastToken) == "}"sv) {
         --t.lastToken;
         t.pendingText = "}" + t.pendingText;
     }
@@ -40,7 +40,7 @@ int TranslateWhile(Translator& t) {
     t.pendingBlock.closer = "WEND";
     t.pendingBlock.autoClose = 0;
 
-    if (t.TokAt(t.lastToken) == ";") {
+    if (t.TokAt(t.lastToken) == ";"sv) {
         const int h = FindConditionEnd(t);
         if (h >= 0 && h == t.lastToken - 1) {
             // `while (cond);`: a loop with an empty body.
@@ -85,7 +85,7 @@ int TranslateFor(Translator& t) {
     const int firstSemicolon = FindToken(t, ";", 2);
     std::string init;
     for (int i = 2; i < firstSemicolon; ++i) {
-        init += t.TokAt(i) == "," ? " : " : t.TokAt(i);
+        init += t.TokAt(i) == ","sv ? " : " : t.TokAt(i);
         init += ' ';
     }
     DeclarationToDim(t, init);
@@ -103,7 +103,7 @@ int TranslateFor(Translator& t) {
     if (t.pendingBlock.autoClose == 1) {
         // The statement moved out above opens the body's block itself.
         t.pendingText = "{ " + rest;
-    } else if (t.TokAt(t.lastToken) == "{") {
+    } else if (t.TokAt(t.lastToken) == "{"sv) {
         t.pendingText = body + rest;
     } else {
         t.pendingText = "{" + body + rest + "}";

@@ -7,10 +7,10 @@ int FindConditionEnd(const Translator& t) {
     int depth = 0;
     bool opened = false;
     for (int i = 1; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "(") {
+        if (t.TokAt(i) == "("sv) {
             ++depth;
             opened = true;
-        } else if (t.TokAt(i) == ")") {
+        } else if (t.TokAt(i) == ")"sv) {
             --depth;
         }
         if (opened && depth == 0) return i;
@@ -28,7 +28,7 @@ std::string TokensWithBlanks(const Translator& t, int from, int to) {
 }
 
 void MoveInnerStatement(Translator& t) {
-    if (t.TokAt(t.lastToken) != "{") return;
+    if (t.TokAt(t.lastToken) != "{"sv) return;
     const int h = FindConditionEnd(t);
     if (h < 0 || h == t.lastToken - 1) return;
     t.scratchText = TokensWithBlanks(t, h + 1, t.lastToken);
@@ -39,7 +39,7 @@ void MoveInnerStatement(Translator& t) {
 }
 
 void EmptyConditionParentheses(Translator& t) {
-    if (t.TokAt(1) != "(") return;
+    if (t.TokAt(1) != "("sv) return;
     const int close = FindMatchingParen(t, 1);
     t.Tok(1).clear();
     t.Tok(close).clear();
@@ -55,10 +55,10 @@ void WriteRawLine(Translator& t) {
 
 void ApplyRawBraces(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "{") {
+        if (t.TokAt(i) == "{"sv) {
             t.PushBlock(t.pendingBlock);
             t.pendingBlock = BlockRecord{};
-        } else if (t.TokAt(i) == "}") {
+        } else if (t.TokAt(i) == "}"sv) {
             t.pendingBlock = t.PopBlock();
             if (!t.pendingBlock.closer.empty()) t.Write(t.pendingBlock.closer);
             while (t.TopBlock() && t.TopBlock()->autoClose == 1) t.Write(t.PopBlock().closer);
@@ -71,20 +71,20 @@ void ApplyRawBraces(Translator& t) {
 // a later ":") cannot be turned into a BASIC condition: the line goes out as
 // raw C. With a "{" at its end the body still opens a block, closed by "!}".
 int PassRawConditionalHeader(Translator& t) {
-    if (t.TokAt(1) != "(") return 1;
+    if (t.TokAt(1) != "("sv) return 1;
     const int close = FindMatchingParen(t, 1);
     if (close == 1) return 1;
     int question = -1;
     for (int i = 2; i < close && question < 0; ++i)
-        if (t.TokAt(i) == "?") question = i;
+        if (t.TokAt(i) == "?"sv) question = i;
     if (question < 0) return 1;
     bool colon = false;
     for (int i = question + 1; i < close; ++i)
-        if (t.TokAt(i) == ":") colon = true;
+        if (t.TokAt(i) == ":"sv) colon = true;
     if (!colon) return 1;
 
     WriteRawLine(t);
-    if (t.TokAt(t.lastToken) == "{") {
+    if (t.TokAt(t.lastToken) == "{"sv) {
         t.PushBlock(BlockRecord{"!}", 0, ""});
         t.pendingBlock = BlockRecord{};
     }

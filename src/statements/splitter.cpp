@@ -159,12 +159,12 @@ int JoinWithNextLine(Translator& t, Join how) {
     return 0;
 }
 
-bool EndsStatement(std::string_view token) { return token == ")" || token == "{" || token == "}" || token == ";"; }
+bool EndsStatement(std::string_view token) { return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv; }
 
 // A line that starts a declaration or a definition: a type name, a storage
 // word, struct, const or inline.
 bool StartsDefinition(const Translator& t, std::string_view first) {
-    return first == "struct" || first == "const" || first == "inline" || IsVoidOrStorage(first) ||
+    return first == "struct"sv || first == "const"sv || first == "inline"sv || IsVoidOrStorage(first) ||
            t.IsTypeName(first);
 }
 
@@ -174,7 +174,7 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
     if (pieces.size() < 2) return 0;
     const size_t last = pieces.size() - 1;
     for (size_t i = 1; i < last; ++i) {
-        if (pieces[i] != ")" || pieces[i + 1] != "{") continue;
+        if (pieces[i] != ")"sv || pieces[i + 1] != "{"sv) continue;
         if (i + 1 == last || !StartsDefinition(t, pieces[0])) return 0;
         return i + 1;
     }
@@ -186,7 +186,7 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 // tokens): whether the steps below cut it where they would cut the whole
 // line. They do unless a definition's "{" may stand further on.
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
-    if (pieces.size() < 2 || pieces.back() != "}") return false;
+    if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
     return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
 }
 
@@ -232,13 +232,13 @@ int SplitStatement(Translator& t) {
         return SplitStatement(t);
     }
     if (pieces.empty()) return JoinWithNextLine(t, Join::WithBlank);  // a line of blanks
-    if (last == ")") {
-        if (first != "static" && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::WithBlank);
+    if (last == ")"sv) {
+        if (first != "static"sv && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::WithBlank);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);
     }
 
     if (pieces.size() == 1) return 1;
-    if (first == "{") {
+    if (first == "{"sv) {
         MoveToPending(t, pieces, 1);
         t.lineText.assign(1, '{');  // not = "{": GCC 12 warns wrongly of an overlap here
         return 1;
@@ -251,13 +251,13 @@ int SplitStatement(Translator& t) {
         return 1;
     }
     for (size_t k = 1; k < pieces.size(); ++k) {
-        if (pieces[k] == "}") {
+        if (pieces[k] == "}"sv) {
             MoveToPending(t, pieces, k);
             break;
         }
     }
     // "} else" and a "}" before a directive do not share a line.
-    if (pieces.size() >= 2 && pieces[0] == "}" && (pieces[1] == "else" || StartsWith(pieces[1], "#")))
+    if (pieces.size() >= 2 && pieces[0] == "}"sv && (pieces[1] == "else"sv || StartsWith(pieces[1], "#")))
         MoveToPending(t, pieces, 1);
     JoinPieces(t, pieces);
     return 1;

@@ -34,19 +34,19 @@ void FoldTypeWordsAt(Translator& t, int i) {
         return;
     const std::string a = word;
     const std::string b = t.TokAt(i + 1);
-    if (a == "const" && (b == "char" || b == "BYTE") && t.TokAt(i + 2) == "*") {
-        t.Tok(i + 2) = b == "char" ? "LPCCH" : "LPCBYTE";
+    if (a == "const"sv && (b == "char"sv || b == "BYTE"sv) && t.TokAt(i + 2) == "*"sv) {
+        t.Tok(i + 2) = b == "char"sv ? "LPCCH" : "LPCBYTE";
         t.Tok(i).clear();
         t.Tok(i + 1).clear();
         return;
     }
-    if ((a == "ULONG" || a == "long" || a == "USHORT" || a == "short") && b == "int") t.Tok(i + 1).clear();
-    if (a == "signed" && (b == "char" || b == "short" || b == "int" || b == "long")) t.Tok(i).clear();
-    if (a == "unsigned") {
-        const char* folded = b == "char"    ? "UCHAR"
-                             : b == "short" ? "USHORT"
-                             : b == "int"   ? "UINT"
-                             : b == "long"  ? "ULONG"
+    if ((a == "ULONG"sv || a == "long"sv || a == "USHORT"sv || a == "short"sv) && b == "int"sv) t.Tok(i + 1).clear();
+    if (a == "signed"sv && (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv)) t.Tok(i).clear();
+    if (a == "unsigned"sv) {
+        const char* folded = b == "char"sv    ? "UCHAR"
+                             : b == "short"sv ? "USHORT"
+                             : b == "int"sv   ? "UINT"
+                             : b == "long"sv  ? "ULONG"
                                             : nullptr;
         if (folded) {
             t.Tok(i).clear();
@@ -66,20 +66,20 @@ void LearnFromDeclaration(Translator& t) {
     if (!BeginsWithLetter(first)) return;
     for (const char* word : {"return", "enum", "struct", "else", "case", "const", "typedef"})
         if (first == word) return;
-    int type = first == "static" ? 1 : 0;
+    int type = first == "static"sv ? 1 : 0;
     int name = type + 1;
     // type (*name)( : a function pointer
-    if (t.TokAt(name) == "(" && t.TokAt(name + 1) == "*" && BeginsWithLetter(t.TokAt(name + 2)) &&
-        t.TokAt(name + 3) == ")" && t.TokAt(name + 4) == "(") {
+    if (t.TokAt(name) == "("sv && t.TokAt(name + 1) == "*"sv && BeginsWithLetter(t.TokAt(name + 2)) &&
+        t.TokAt(name + 3) == ")"sv && t.TokAt(name + 4) == "("sv) {
         LearnTypeName(t, t.TokAt(type));
         LearnParameterTypes(t);
     }
-    if (t.TokAt(name) == "*" || t.TokAt(name) == "&") ++name;
+    if (t.TokAt(name) == "*"sv || t.TokAt(name) == "&"sv) ++name;
     if (!BeginsWithLetter(t.TokAt(name))) return;
     LearnTypeName(t, t.TokAt(type));
     if (BeginsWithLetter(t.TokAt(name + 1))) ++name;
     // A definition head, not a prototype, teaches its parameter types.
-    if (t.TokAt(name + 1) == "(" && t.TokAt(t.lastToken) != ";") LearnParameterTypes(t);
+    if (t.TokAt(name + 1) == "("sv && t.TokAt(t.lastToken) != ";"sv) LearnParameterTypes(t);
 }
 
 }  // namespace
@@ -96,11 +96,11 @@ void LearnParameterTypes(Translator& t) {
         if (!BeginsWithPunctuation(t.TokAt(i)) || !BeginsWithLetter(t.TokAt(i + 1))) continue;
         const std::string type = t.TokAt(i + 1);
         // (COLORREF c,
-        if (BeginsWithLetter(t.TokAt(i + 2)) && BeginsWithPunctuation(t.TokAt(i + 3)) && type != "const")
+        if (BeginsWithLetter(t.TokAt(i + 2)) && BeginsWithPunctuation(t.TokAt(i + 3)) && type != "const"sv)
             LearnTypeName(t, type);
         // , LPFOO * p)
         const std::string& mark = t.TokAt(i + 2);
-        if ((mark == "*" || mark == "&") && BeginsWithLetter(t.TokAt(i + 3)) && BeginsWithPunctuation(t.TokAt(i + 4)))
+        if ((mark == "*"sv || mark == "&"sv) && BeginsWithLetter(t.TokAt(i + 3)) && BeginsWithPunctuation(t.TokAt(i + 4)))
             LearnTypeName(t, type);
     }
 }
@@ -109,9 +109,9 @@ int NormalizeTypes(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
         std::string& token = t.Tok(i);
         if (token.empty() || token[0] != 'G') continue;
-        if (token == "GLvoid") token = "void";
-        if (token == "GLint") token = "int";
-        if (token == "GLuint" && t.TokAt(1) == "loop") token = "int";
+        if (token == "GLvoid"sv) token = "void";
+        if (token == "GLint"sv) token = "int";
+        if (token == "GLuint"sv && t.TokAt(1) == "loop"sv) token = "int";
     }
     // The window procedure named in a window-class set-up line.
     if (t.lastToken >= 1 && LCaseEquals(t.TokAt(t.lastToken - 1), "wndproc")) t.Tok(t.lastToken - 1) = "WndMainProc";
@@ -142,7 +142,7 @@ void RenameIdentifierAt(Translator& t, int i) {
     // "unsigned" in other letter cases, before int, char or long.
     if (LCaseEquals(t.TokAt(i), "unsigned")) {
         t.scratchText = LCase(t.TokAt(i + 1));
-        if (t.scratchText == "int" || t.scratchText == "char" || t.scratchText == "long") {
+        if (t.scratchText == "int"sv || t.scratchText == "char"sv || t.scratchText == "long"sv) {
             t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
             t.Tok(i).clear();
         }
