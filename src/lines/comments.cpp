@@ -52,6 +52,13 @@ int CutTrailingComment(Translator& t) {
 }  // namespace
 
 int ConvertComments(Translator& t) {
+    // Every comment mark holds a slash: a line without one is only tested
+    // for being blank.
+    if (t.lineText.find('/') == std::string::npos) {
+        if (!t.lineText.empty()) return 1;
+        t.Write("");  // blank lines of the source survive
+        return 0;
+    }
     // A block comment that closes on its own line is handled as a "//" one.
     long opener = InStr(t.lineText, "/*");
     long closer = InStr(t.lineText, "*/");

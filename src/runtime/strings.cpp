@@ -1,6 +1,5 @@
 #include "runtime/strings.hpp"
 
-#include <cctype>
 #include <cstdio>
 
 namespace xlat {
@@ -124,21 +123,14 @@ std::string Remove(std::string_view text, std::string_view pattern) {
 
 std::string UCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out) c = ToUpperAscii(c);
     return out;
 }
 
 std::string LCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out) c = ToLowerAscii(c);
     return out;
-}
-
-bool LCaseEquals(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (static_cast<char>(std::tolower(static_cast<unsigned char>(text[i]))) != lower[i]) return false;
-    return true;
 }
 
 static bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

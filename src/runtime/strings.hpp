@@ -67,8 +67,18 @@ std::string StringOf(long n, char c);
 // "% .15G": a blank in front of non-negative numbers.
 std::string Str(double value);
 
+// The letter case functions change the letters A-Z and a-z only, as the C
+// library's do in the "C" locale that the program runs in.
+inline char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // LCase(text) == lower, without building the lowered copy.
-bool LCaseEquals(std::string_view text, std::string_view lower);
+inline bool LCaseEquals(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (ToLowerAscii(text[i]) != lower[i]) return false;
+    return true;
+}
 
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

@@ -4,6 +4,7 @@
 // input lines are joined, text after a brace is cut off into pendingText, and
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,10 +96,13 @@ void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
 // lineText = the pieces, each followed by a blank, trailing blanks stripped.
 void JoinPieces(Translator& t, const Pieces& pieces) {
     std::string& text = t.joinScratch;
-    text.clear();
+    size_t size = 0;
+    for (std::string_view piece : pieces) size += piece.size() + 1;
+    text.resize(size);
+    char* out = text.data();
     for (std::string_view piece : pieces) {
-        text += piece;
-        text += ' ';
+        out = std::copy(piece.begin(), piece.end(), out);
+        *out++ = ' ';
     }
     const size_t end = text.find_last_not_of(' ');
     text.resize(end == std::string::npos ? 0 : end + 1);

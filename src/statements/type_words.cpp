@@ -32,22 +32,26 @@ void FoldTypeWordsAt(Translator& t, int i) {
     const std::string& word = t.TokAt(i);
     if (word.empty() || (word[0] != 'c' && word[0] != 'l' && word[0] != 's' && word[0] != 'u' && word[0] != 'U'))
         return;
-    const std::string a = word;
-    const std::string b = t.TokAt(i + 1);
-    if (a == "const"sv && (b == "char"sv || b == "BYTE"sv) && t.TokAt(i + 2) == "*"sv) {
-        t.Tok(i + 2) = b == "char"sv ? "LPCCH" : "LPCBYTE";
-        t.Tok(i).clear();
-        t.Tok(i + 1).clear();
-        return;
-    }
-    if ((a == "ULONG"sv || a == "long"sv || a == "USHORT"sv || a == "short"sv) && b == "int"sv) t.Tok(i + 1).clear();
-    if (a == "signed"sv && (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv)) t.Tok(i).clear();
-    if (a == "unsigned"sv) {
+    // Each word below starts at most one fold; the next word is read before
+    // any slot is written.
+    const std::string_view a = word;
+    const std::string_view b = t.TokAt(i + 1);
+    if (a == "const"sv) {
+        if ((b == "char"sv || b == "BYTE"sv) && t.TokAt(i + 2) == "*"sv) {
+            t.Tok(i + 2) = b == "char"sv ? "LPCCH" : "LPCBYTE";
+            t.Tok(i).clear();
+            t.Tok(i + 1).clear();
+        }
+    } else if (a == "ULONG"sv || a == "long"sv || a == "USHORT"sv || a == "short"sv) {
+        if (b == "int"sv) t.Tok(i + 1).clear();
+    } else if (a == "signed"sv) {
+        if (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv) t.Tok(i).clear();
+    } else if (a == "unsigned"sv) {
         const char* folded = b == "char"sv    ? "UCHAR"
                              : b == "short"sv ? "USHORT"
                              : b == "int"sv   ? "UINT"
                              : b == "long"sv  ? "ULONG"
-                                            : nullptr;
+                                              : nullptr;
         if (folded) {
             t.Tok(i).clear();
             t.Tok(i + 1) = folded;
@@ -64,7 +68,7 @@ void LearnTypeName(Translator& t, const std::string& name) {
 void LearnFromDeclaration(Translator& t) {
     const std::string& first = t.TokAt(0);
     if (!BeginsWithLetter(first)) return;
-    for (const char* word : {"return", "enum", "struct", "else", "case", "const", "typedef"})
+    for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
         if (first == word) return;
     int type = first == "static"sv ? 1 : 0;
     int name = type + 1;
