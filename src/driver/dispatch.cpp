@@ -43,7 +43,8 @@ FirstWord Classify(std::string_view word) {
 }  // namespace
 
 int DispatchStatement(Translator& t) {
-    t.CompactTokens();
+    // The tokens come in compacted: the tokenizer compacts them, and the
+    // type-word passes compact them again whenever they empty a slot.
     // The pre-pass joins a block's "}" with a "while" that starts the next
     // line. Unless the innermost block is a do body, that while begins a loop
     // of its own: the "}" is handled alone and the loop is the next statement

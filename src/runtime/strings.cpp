@@ -33,18 +33,7 @@ std::string Mid(std::string_view text, long start, long length) {
     return std::string(rest.substr(0, static_cast<size_t>(length)));
 }
 
-bool IsTrimSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\r';
-}
-
 bool IsCSpace(char c) { return IsTrimSpace(c) || c == '\f'; }
-
-std::string_view TrimView(std::string_view text) {
-    size_t b = 0, e = text.size();
-    while (b < e && IsTrimSpace(text[b])) ++b;
-    while (e > b && IsTrimSpace(text[e - 1])) --e;
-    return text.substr(b, e - b);
-}
 
 std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
 

@@ -20,13 +20,18 @@ std::string Right(std::string_view text, long n);
 std::string Mid(std::string_view text, long start, long length = -1);
 
 // Blank, tab, line feed, vertical tab and carriage return (not form feed).
-bool IsTrimSpace(char c);
+inline bool IsTrimSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\r'; }
 // The C library's space class: the trim set plus form feed.
 bool IsCSpace(char c);
 
 std::string Trim(std::string_view text);
 // The part of `text` that Trim keeps, without a copy.
-std::string_view TrimView(std::string_view text);
+inline std::string_view TrimView(std::string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && IsTrimSpace(text[b])) ++b;
+    while (e > b && IsTrimSpace(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
 // Leading (or trailing) characters that are blanks or equal to `c` go.
 std::string LTrim(std::string_view text, char c = ' ');
 std::string RTrim(std::string_view text, char c = ' ');

@@ -198,13 +198,11 @@ bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
 // where an apostrophe is followed by its second character; codes are
 // digits, so a replacement never makes a new literal.
 void ReplacePunctuationLiterals(std::string& line) {
+    size_t i = line.find('\'');
+    if (i == std::string::npos || i + 1 == line.size()) return;
     bool follows[256] = {};
-    bool any = false;
-    for (size_t i = line.find('\''); i != std::string::npos && i + 1 < line.size(); i = line.find('\'', i + 1)) {
+    for (; i != std::string::npos && i + 1 < line.size(); i = line.find('\'', i + 1))
         follows[static_cast<unsigned char>(line[i + 1])] = true;
-        any = true;
-    }
-    if (!any) return;
     for (const auto& literal : kCharLiterals)
         if (follows[static_cast<unsigned char>(literal[0][1])]) ReplaceOutsideQuotes(line, literal[0], literal[1]);
 }

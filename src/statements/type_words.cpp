@@ -25,13 +25,14 @@ bool BeginsWithPunctuation(const std::string& token) {
     return c > ' ' && c < 127 && !digit && !BeginsWithLetter(token);
 }
 
-// Folds two or three type words starting at token i into one. Tokens are
-// addressed by index: writing a slot may grow the buffer.
-void FoldTypeWordsAt(Translator& t, int i) {
+// Folds two or three type words starting at token i into one; true when a
+// slot was emptied. Tokens are addressed by index: writing a slot may grow
+// the buffer.
+bool FoldTypeWordsAt(Translator& t, int i) {
     // Only const, long, short, signed, unsigned, ULONG and USHORT start a fold.
     const std::string& word = t.TokAt(i);
     if (word.empty() || (word[0] != 'c' && word[0] != 'l' && word[0] != 's' && word[0] != 'u' && word[0] != 'U'))
-        return;
+        return false;
     // Each word below starts at most one fold; the next word is read before
     // any slot is written.
     const std::string_view a = word;
@@ -41,11 +42,18 @@ void FoldTypeWordsAt(Translator& t, int i) {
             t.Tok(i + 2) = b == "char"sv ? "LPCCH" : "LPCBYTE";
             t.Tok(i).clear();
             t.Tok(i + 1).clear();
+            return true;
         }
     } else if (a == "ULONG"sv || a == "long"sv || a == "USHORT"sv || a == "short"sv) {
-        if (b == "int"sv) t.Tok(i + 1).clear();
+        if (b == "int"sv) {
+            t.Tok(i + 1).clear();
+            return true;
+        }
     } else if (a == "signed"sv) {
-        if (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv) t.Tok(i).clear();
+        if (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv) {
+            t.Tok(i).clear();
+            return true;
+        }
     } else if (a == "unsigned"sv) {
         const char* folded = b == "char"sv    ? "UCHAR"
                              : b == "short"sv ? "USHORT"
@@ -55,8 +63,10 @@ void FoldTypeWordsAt(Translator& t, int i) {
         if (folded) {
             t.Tok(i).clear();
             t.Tok(i + 1) = folded;
+            return true;
         }
     }
+    return false;
 }
 
 void LearnTypeName(Translator& t, const std::string& name) {
@@ -89,8 +99,11 @@ void LearnFromDeclaration(Translator& t) {
 }  // namespace
 
 int RecognizeTypeWords(Translator& t) {
-    for (int i = 0; i <= t.lastToken; ++i) FoldTypeWordsAt(t, i);
-    t.CompactTokens();
+    bool emptied = false;
+    for (int i = 0; i <= t.lastToken; ++i) emptied |= FoldTypeWordsAt(t, i);
+    // The tokenizer hands the tokens over compacted: only a fold leaves a
+    // slot to remove.
+    if (emptied) t.CompactTokens();
     LearnFromDeclaration(t);
     return 1;
 }
@@ -125,7 +138,7 @@ int NormalizeTypes(Translator& t) {
 namespace {
 
 // Identifiers that would read as words of the BASIC dialect.
-constexpr const char* kRenames[][2] = {
+constexpr std::string_view kRenames[][2] = {
     {"loop", "iLoop"},  {"pos", "ppos"},     {"len", "llen"},       {"set", "sset"},
     {"delay", "ddelay"}, {"timer", "ttimer"}, {"object", "oobject"},
 };
@@ -139,7 +152,8 @@ bool MayBeRenamed(char c) {
     }
 }
 
-void RenameIdentifierAt(Translator& t, int i) {
+// Renames token i where it must be; true when a slot was emptied.
+bool RenameIdentifierAt(Translator& t, int i) {
     for (const auto& rename : kRenames)
         if (LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
     if (LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
@@ -149,20 +163,26 @@ void RenameIdentifierAt(Translator& t, int i) {
         if (t.scratchText == "int"sv || t.scratchText == "char"sv || t.scratchText == "long"sv) {
             t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
             t.Tok(i).clear();
+            t.scratchText.clear();
+            return true;
         }
     }
     t.scratchText.clear();
+    return false;
 }
 
 }  // namespace
 
 int RenameIdentifiers(Translator& t) {
     if (t.lastToken >= 0) t.scratchText.clear();  // as each token's check leaves it
+    bool emptied = false;
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
-        if (!token.empty() && MayBeRenamed(token[0])) RenameIdentifierAt(t, i);
+        if (!token.empty() && MayBeRenamed(token[0])) emptied |= RenameIdentifierAt(t, i);
     }
-    t.CompactTokens();
+    // The tokens came in compacted: only a folded "unsigned" leaves a slot
+    // to remove.
+    if (emptied) t.CompactTokens();
     return 1;
 }
 
