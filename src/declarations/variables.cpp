@@ -119,9 +119,9 @@ int TranslateInitialiser(Translator& t) {
         const std::string& token = t.TokAt(i);
         if (token == "="sv) {
             equals = i;
-            t.JoinTokens();
             if (StartsWith(t.TokAt(i + 1), "\"") && EndsWith(t.TokAt(t.lastToken - 1), "\"") &&
                 t.TokAt(t.lastToken) == ";"sv) {
+                t.JoinTokens();  // the initialiser looks at the whole line
                 WriteStringInitialiser(t, equals);
                 return 0;
             }
@@ -134,7 +134,6 @@ int TranslateInitialiser(Translator& t) {
 }
 
 int TranslateVariables(Translator& t) {
-    t.JoinTokens();
     if (t.TokAt(t.lastToken - 1) == ")"sv && t.beforeFirstFunction == 1) {
         // A prototype at file level: nothing is written for it.
         t.lineText.clear();

@@ -105,6 +105,8 @@ const DelimiterSet::Table* DelimiterSet::Known(std::string_view delimiters) {
     static constexpr std::string_view kSets[] = {kMainDelimiters, " ){};", "/", "'", " "};
     static constexpr Table kTables[] = {MakeTable(kSets[0]), MakeTable(kSets[1]), MakeTable(kSets[2]),
                                         MakeTable(kSets[3]), MakeTable(kSets[4])};
+    // The driver's set, passed on every line, is known by its address.
+    if (delimiters.data() == kMainDelimiters.data() && delimiters.size() == kMainDelimiters.size()) return &kTables[0];
     for (size_t i = 0; i < std::size(kSets); ++i)
         if (delimiters == kSets[i]) return &kTables[i];
     return nullptr;
@@ -119,7 +121,10 @@ int Tokenize(Translator& t, std::string_view delimiters) {
         EmitLine(t);
         return 0;
     }
-    if (delimiters == kMainDelimiters) JoinCompoundOperators(v);
+    // Compound operators are joined for the driver's set of delimiters only.
+    const bool compound = delimiters.data() == kMainDelimiters.data() ? delimiters.size() == kMainDelimiters.size()
+                                                                      : delimiters == kMainDelimiters;
+    if (compound) JoinCompoundOperators(v);
     JoinTwoCharacterOperators(v);
 
     // Into the slots as compaction leaves them: the tokens that are neither

@@ -80,11 +80,11 @@ void Translator::InsertToken(std::string_view text, int index) {
 void Translator::JoinTokens() {
     size_t size = 0;
     for (int i = 0; i <= lastToken; ++i) size += TokAt(i).size() + 1;
-    std::string text;
-    text.reserve(size);
+    std::string text(size, ' ');
+    char* out = text.data();
     for (int i = 0; i <= lastToken; ++i) {
-        text += TokAt(i);
-        text += ' ';
+        for (char c : TokAt(i)) *out++ = c;  // tokens are short: no call per token
+        ++out;                               // the blank after it
     }
     // Trailing blanks go, as RTrim would take them.
     size_t end = text.find_last_not_of(' ');

@@ -164,16 +164,21 @@ void RewriteExpression(Translator& t) {
     t.CompactTokens();
     if (t.lastToken >= 0 && IsChar(t.TokAt(t.lastToken), ':')) --t.lastToken;
     std::string& text = t.lineText;
+    size_t size = 0;
+    for (int i = 0; i <= t.lastToken; ++i) size += t.TokAt(i).size() + 1;
+    text.resize(size);
+    char* out = text.data();
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
         if (!token.empty() && token[0] == '"' && token.find('\\') != std::string::npos) t.backslashInString = 1;
         if (!IsChar(token, ';')) {
-            text += token;
+            for (char c : token) *out++ = c;  // tokens are short: no call per token
         } else if (i < t.lastToken) {
-            text += ':';
+            *out++ = ':';
         }
-        text += ' ';
+        *out++ = ' ';
     }
+    text.resize(static_cast<size_t>(out - text.data()));
     // Trailing blanks and colons go.
     const size_t end = text.find_last_not_of(" :");
     text.resize(end == std::string::npos ? 0 : end + 1);

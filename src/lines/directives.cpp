@@ -208,7 +208,7 @@ int ConvertConditionals(Translator& t) {
     if (!StartsWith(t.lineText, "#")) return 1;  // every directive word starts with "#"
     SplitBraceOffDirective(t);
     for (const DirectiveWord& d : kDirectiveWords) {
-        if (StartsWith(t.lineText, std::string(d.word) + " ")) {
+        if (StartsWith(t.lineText, d.word) && t.lineText.size() > d.word.size() && t.lineText[d.word.size()] == ' ') {
             SendExtraWordsOn(t);
             break;
         }

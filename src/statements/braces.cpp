@@ -270,12 +270,13 @@ void MoveTokensToPending(Translator& t, int from) {
 
 int HandleBraces(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
-        if (t.TokAt(i) == "{"sv) {
+        const std::string& token = t.TokAt(i);
+        if (token.size() != 1) continue;
+        if (token[0] == '{') {
             t.PushBlock(t.pendingBlock);
             t.Tok(i).clear();
             t.pendingBlock = BlockRecord{};
-        }
-        if (t.TokAt(i) == "}"sv) {
+        } else if (token[0] == '}') {
             const int result = CloseBlock(t, i);
             if (result >= 0) return result;
         }
