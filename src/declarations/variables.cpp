@@ -1,6 +1,8 @@
 // C declarations become DIM RAW, GLOBAL or STATIC lines; initialised arrays
 // and strings become SET / SHAREDSET blocks; function heads go on to the
 // function-head pass.
+#include <utility>
+
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -191,11 +193,10 @@ int TranslateVariables(Translator& t) {
 
 void DeclarationToDim(Translator& t, std::string& text) {
     text = Trim(text);
-    text = Replace(text, "==", "=");
-    text = Replace(text, "|", " BOR ");
-    text = Replace(text, "& ", "&");
-    text = Replace(text, " )", ")");
-    text = Replace(text, "( ", "(");
+    // Each replacement rebuilds the text only where its pattern occurs.
+    for (auto [pattern, replacement] : {std::pair{"=="sv, "="sv}, std::pair{"|"sv, " BOR "sv}, std::pair{"& "sv, "&"sv},
+                                        std::pair{" )"sv, ")"sv}, std::pair{"( "sv, "("sv}})
+        if (Contains(text, pattern)) text = Replace(text, pattern, replacement);
     const std::string type = Extract(text, " ");
     if (!t.IsTypeName(type)) return;
     text = "DIM RAW " + Mid(text, static_cast<long>(type.size()) + 1) + " AS " + type;

@@ -82,6 +82,7 @@ constexpr std::array<CharMask, 256> MakeCharBits() {
     add(kBeforeReturn);
     add(kAfterReturn);
     add(kListsAndCalls);
+    add(std::array{OperatorRule{"return", ""}});  // the word looked for between the tables
     return bits;
 }
 
@@ -111,6 +112,9 @@ constexpr std::array<MaskedRule, N> Masked(const OperatorRule (&rules)[N]) {
 constexpr auto kMaskedBeforeReturn = Masked(kBeforeReturn);
 constexpr auto kMaskedAfterReturn = Masked(kAfterReturn);
 constexpr auto kMaskedListsAndCalls = Masked(kListsAndCalls);
+constexpr CharMask kReturnMask = MaskOf("return");
+constexpr CharMask kFunctionResultMask = MaskOf("FUNCTION =");
+constexpr CharMask kExitSubMask = MaskOf(" EXIT SUB");
 
 // Runs the rules in order. Most patterns cannot occur in a given line: the
 // characters it holds skip them without a search. A replacement only
@@ -131,16 +135,16 @@ void ApplyOperatorTable(Translator& t) {
     std::string& line = t.lineText;
     CharMask present = MaskOf(line);
     ApplyRules(line, kMaskedBeforeReturn, present);
-    if (Contains(line, "return")) {
+    if ((kReturnMask & ~present) == 0 && Contains(line, "return")) {
         line = ReplaceReturnWord(line);
-        present |= MaskOf("FUNCTION =");
+        present |= kFunctionResultMask;
     }
     ApplyRules(line, kMaskedAfterReturn, present);
     if (EndsWith(line, "FUNCTION =")) {
         size_t at = FindUnquoted(line, "FUNCTION =");
         if (at != std::string_view::npos) line.resize(at);
         line += " EXIT SUB";
-        present |= MaskOf(" EXIT SUB");
+        present |= kExitSubMask;
     }
     if (t.lastToken != 0) ApplyRules(line, kMaskedListsAndCalls, present);
 }

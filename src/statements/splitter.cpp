@@ -153,11 +153,11 @@ std::string NextStatementText(Translator& t, Join how) {
 // the driver takes it as the next line and runs every pass on it again. A
 // comment of the line is written first, on a line of its own.
 int JoinWithNextLine(Translator& t, Join how) {
-    std::string joined = t.lineText;
-    std::string next = NextStatementText(t, how);
+    std::string joined = std::move(t.lineText);
+    const std::string next = NextStatementText(t, how);
     if (how == Join::WithBlank) joined += ' ';
     joined += next;
-    t.pendingText = std::move(joined);
+    t.pendingText = joined;
     t.lineText.clear();
     WriteJoinComment(t, how);
     return 0;
