@@ -83,8 +83,8 @@ void Translator::JoinTokens() {
     std::string text(size, ' ');
     char* out = text.data();
     for (int i = 0; i <= lastToken; ++i) {
-        for (char c : TokAt(i)) *out++ = c;  // tokens are short: no call per token
-        ++out;                               // the blank after it
+        out = std::copy(TokAt(i).begin(), TokAt(i).end(), out);
+        ++out;  // the blank after it
     }
     // Trailing blanks go, as RTrim would take them.
     size_t end = text.find_last_not_of(' ');

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
@@ -176,7 +177,7 @@ void RewriteExpression(Translator& t) {
         const std::string& token = t.TokAt(i);
         if (!token.empty() && token[0] == '"' && token.find('\\') != std::string::npos) t.backslashInString = 1;
         if (!IsChar(token, ';')) {
-            for (char c : token) *out++ = c;  // tokens are short: no call per token
+            out = std::copy(token.begin(), token.end(), out);
         } else if (i < t.lastToken) {
             *out++ = ':';
         }

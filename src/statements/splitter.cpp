@@ -4,6 +4,7 @@
 // input lines are joined, text after a brace is cut off into pendingText, and
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,8 +101,7 @@ void JoinPieces(Translator& t, const Pieces& pieces) {
     text.resize(size);
     char* out = text.data();
     for (std::string_view piece : pieces) {
-        // Pieces are short: a plain loop beats a call per piece.
-        for (char c : piece) *out++ = c;
+        out = std::copy(piece.begin(), piece.end(), out);
         *out++ = ' ';
     }
     const size_t end = text.find_last_not_of(' ');

@@ -46,6 +46,12 @@ TEST(Strings, CaseConversions) {
     EXPECT_EQ(LCase("aBc1"), "abc1");
     EXPECT_EQ(MCase("hello world2abc"), "Hello World2Abc");
     EXPECT_EQ(MCase("DIR/FOO.BAS"), "Dir/Foo.Bas");
+    // Only the ASCII letters change: other bytes stay as they are.
+    EXPECT_EQ(UCase("a\xE9z_"), "A\xE9Z_");
+    EXPECT_EQ(LCase("A\xC9Z@"), "a\xC9z@");
+    EXPECT_TRUE(LCaseEquals("WndProc", "wndproc"));
+    EXPECT_FALSE(LCaseEquals("\xC9", "\xE9"));
+    EXPECT_FALSE(LCaseEquals("wndproc", "WNDPROC"));
 }
 
 TEST(Strings, SearchesAndCounts) {

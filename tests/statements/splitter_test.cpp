@@ -143,8 +143,13 @@ TEST(SplitStatement, TurnsPunctuationLiteralsIntoCodes) {
     // Inside a string literal the text stays.
     EXPECT_EQ(Shape("s = \"'{'\";").line, "s = \"'{'\" ;");
     EXPECT_EQ(Shape("printf(\"{\");").line, "printf(\"{\" ) ;");
+    EXPECT_EQ(Shape("if (c == '=' || c == ')') n++;").line, "if (c == 61 || c == 41 ) n++ ;");
     // The quote literal before the brace literal keeps '{' from being coded.
     EXPECT_EQ(Shape("if (c == '\"' || c == '{') n++;").line, "if (c == 34 || c == ASC(\"{\" ) ) n++ ;");
+}
+
+TEST(SplitStatement, JoinsALineOfBlanksWithTheNext) {
+    EXPECT_EQ(Shape("   ", "x;\n").line, "x ;");
 }
 
 TEST(SplitStatement, LeavesDirectivesAlone) {
