@@ -1,132 +1,23 @@
 #include "driver/convert.hpp"
 
 #include <algorithm>
+#include <exception>
+#include <memory>
+#include <optional>
 #include <unordered_set>
 
+#include "driver/line_loop.hpp"
 #include "driver/line_map.hpp"
-#include "driver/passes.hpp"
+#include "driver/type_scan.hpp"
 #include "prepass/normalise.hpp"
+#include "runtime/side_by_side.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
 
 namespace {
 
-// On a long line the pending text is the whole rest of the line every time,
-// and the statement splitter cuts it at its first "}" after the first token.
-// When the rest is made of plain tokens (the form the splitter writes them
-// in) and holds nothing that a pass before the splitter acts on, only the
-// piece up to that "}" is taken; the rest stays in pendingText, already in
-// the form the splitter would put it back in. The splitter sees the whole
-// line's last token through the checks here, and its cut of the piece is
-// the cut of the whole line (it puts the piece back together with the rest
-// when it cannot be sure of that).
-bool TakePendingPiece(Translator& t) {
-    const std::string_view text = t.pendingText.View();
-    const size_t plain = t.pendingText.PlainTokensFrom();
-    if (!t.pendingText.HasNoLineMarks() || plain == PendingText::npos) return false;
-    const std::string_view line = TrimView(text);
-    if (line.size() < 2) return false;
-    const size_t first = static_cast<size_t>(line.data() - text.data());
-    const size_t last = first + line.size() - 1;
-    // The whole line must end a statement with a token that the operator
-    // joins of the tokenizer leave alone (no "- >" in front of it).
-    if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
-    if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
-    const size_t cut = text.find('}', first + 1);
-    if (cut >= last || text[cut + 1] != ' ' || cut + 2 < plain) return false;
-    if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
-    t.lineText.assign(text.substr(first, cut + 1 - first));
-    t.pendingText.DropFront(cut + 2);
-    t.lineGoesOn = true;
-    return true;
-}
-
-// Takes the next line: pending text first, then the input. The pending text
-// is trimmed and copied once, not built anew.
-void GetNextLine(Translator& t) {
-    t.lineGoesOn = false;
-    if (TakePendingPiece(t)) return;
-    const std::string_view pending = TrimView(t.pendingText);
-    if (!pending.empty()) {
-        t.lineText.assign(pending);
-        t.pendingText.clear();
-    } else {
-        t.lineText = Trim(t.ReadLine());
-    }
-    if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
-}
-
-void TranslateLine(Translator& t) {
-    GetNextLine(t);
-    if (!ConvertComments(t)) return;
-    if (!ConvertIncludes(t)) return;
-    if (!ConvertConditionals(t)) return;
-    if (!SplitStatement(t)) return;
-    if (!Tokenize(t, kMainDelimiters)) return;
-    if (!RecognizeTypeWords(t)) return;
-    if (!NormalizeTypes(t)) return;
-    if (!RenameIdentifiers(t)) return;
-    if (!DispatchStatement(t)) return;
-    if (!CleanFunctionHead(t)) return;
-    if (t.inWinMain) RenameWinMainParams(t);
-    if (t.inMain && !DropMainReturn(t)) return;
-    RewriteExpression(t);
-}
-
-// A safety net for a chain of passes that keeps handing the same text back:
-// while no input line is read, the state at the start of a line taken from
-// pendingText must never repeat, and the output must stay in proportion to
-// the source. Either would otherwise run until memory or patience ends.
-class CycleGuard {
-public:
-    explicit CycleGuard(size_t sourceSize) : outputLimit_(64 * sourceSize + (size_t{1} << 20)) {}
-
-    void Check(const Translator& t) {
-        if (t.out.size() > outputLimit_)
-            t.Fatal("Sorry. Got Lost trying to format source", "the translation keeps growing");
-        if (t.in.LinesRead() != linesRead_) {
-            seen_.clear();
-            linesRead_ = t.in.LinesRead();
-        }
-        if (!seen_.insert(StateOf(t)).second)
-            t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
-    }
-
-private:
-    // What identifies the state: the ends of the pending text (hashed), its
-    // size, the size of the output and the block and type counts. The sizes
-    // are compared as they are, not folded into one hash: a long line gives
-    // many states whose combined hashes can meet although the states differ.
-    struct State {
-        size_t pendingEnds, pendingSize, outSize, depth, typeCount, closer;
-        bool operator==(const State&) const = default;
-    };
-    struct StateHash {
-        size_t operator()(const State& s) const {
-            size_t h = s.pendingEnds;
-            for (size_t v : {s.pendingSize, s.outSize, s.depth, s.typeCount, s.closer})
-                h ^= std::hash<size_t>{}(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-            return h;
-        }
-    };
-
-    static State StateOf(const Translator& t) {
-        const std::string_view pending = t.pendingText;
-        const size_t edge = std::min<size_t>(pending.size(), 64);
-        const std::hash<std::string_view> hash;
-        return {hash(pending.substr(0, edge)) ^ (hash(pending.substr(pending.size() - edge)) * 31),
-                pending.size(),
-                t.out.size(),
-                static_cast<size_t>(t.BlockDepth()),
-                static_cast<size_t>(t.types.TypeCount()),
-                std::hash<std::string>{}(t.pendingBlock.closer)};
-    }
-
-    size_t outputLimit_;
-    long linesRead_ = -1;
-    std::unordered_set<State, StateHash> seen_;
-};
+constexpr size_t kNoStop = std::string_view::npos;
 
 // The user's source line of line `line` of the normalised text.
 long SourceLine(const std::vector<long>& map, long line) {
@@ -136,35 +27,213 @@ long SourceLine(const std::vector<long>& map, long line) {
     return map[static_cast<size_t>(line - 1)];
 }
 
+// A part of the normalised text and its translation.
+struct Part {
+    Part(size_t start, size_t stop, size_t sourceSize) : start(start), stop(stop), guard(sourceSize) {}
+
+    size_t start;  // where the part begins
+    size_t stop;   // where the next part begins
+    Translator t;
+    CycleGuard guard;
+    std::optional<FatalStop> fatal;
+    std::exception_ptr failure;  // anything else that ended the translation
+    // A part that is not the first starts with the type names that a quick
+    // look over the text before it finds (`presumed`); it notes the hashes of
+    // the names it looked up and did not find (`misses`) and of those it found
+    // only among the presumed ones (`presumedHits`), both sorted when it ends.
+    std::vector<std::string> presumed;
+    std::vector<size_t> misses;
+    std::vector<size_t> presumedHits;
+};
+
+// Translates the part's lines from where its translator stands.
+void Continue(Part& part, size_t stopAt, size_t written = 0) {
+    try {
+        RunLines(part.t, part.guard, stopAt, written);
+    } catch (const FatalStop& stop) {
+        part.fatal = stop;
+    } catch (...) {
+        part.failure = std::current_exception();
+    }
+}
+
+// Where the parts begin: the first one at 0, each other one at the start of
+// a line that follows a line holding only "}" (the end of a definition at
+// the top level), looked for from evenly spaced points on.
+std::vector<size_t> PartStarts(std::string_view text, size_t parts) {
+    std::vector<size_t> starts{0};
+    for (size_t i = 1; i < parts; ++i) {
+        size_t at = std::max(text.size() / parts * i, starts.back());
+        for (;;) {
+            at = text.find("\n}", at);
+            if (at == std::string_view::npos) return starts;
+            size_t end = at + 2;
+            if (end < text.size() && text[end] == '\r') ++end;
+            at += 2;
+            if (end < text.size() && text[end] == '\n' && end + 1 < text.size()) {
+                starts.push_back(end + 1);
+                break;
+            }
+        }
+    }
+    return starts;
+}
+
+bool SameBlock(const BlockRecord& a, const BlockRecord& b) {
+    return a.closer == b.closer && a.autoClose == b.autoClose && a.declaration == b.declaration &&
+           a.closesEntryPoint == b.closesEntryPoint;
+}
+
+// Whether two translators, between two lines, go on alike. Everything that
+// lives from one line to the next is compared. Not compared: the tokens
+// (every line cuts its text into tokens afresh before it reads one), and
+// lineText, lineGoesOn and scratchText, which every line sets before it
+// reads them; the type names are compared apart.
+bool SameStateBetweenLines(const Translator& a, const Translator& b) {
+    return a.pendingText.View() == b.pendingText.View() && a.lineComment == b.lineComment &&
+           SameBlock(a.pendingBlock, b.pendingBlock) && a.blockLines == b.blockLines &&
+           std::equal(a.blockStack.begin(), a.blockStack.end(), b.blockStack.begin(), b.blockStack.end(),
+                      SameBlock) &&
+           a.inMain == b.inMain && a.inWinMain == b.inWinMain && a.inTypeDef == b.inTypeDef &&
+           a.beforeFirstFunction == b.beforeFirstFunction && a.backslashInString == b.backslashInString &&
+           std::equal(std::begin(a.winMainParams), std::end(a.winMainParams), std::begin(b.winMainParams));
+}
+
+// The state a part that is not the first starts in.
+void SetPartStartState(Translator& t) { t.beforeFirstFunction = 0; }
+
+bool Noted(const std::vector<size_t>& sortedHashes, std::string_view name) {
+    return std::binary_search(sortedHashes.begin(), sortedHashes.end(), TypeTable::HashOf(name));
+}
+
+// Whether every type name lookup of `next` found what it would have found
+// after `done`: a name that `done` learnt but `next` did not presume was
+// never looked up, and a name that `next` presumed but `done` did not learn
+// was never found. (`done` learnt the names from `knownTypes` on.)
+bool SameTypeAnswers(const Part& done, const Part& next, size_t knownTypes) {
+    const std::vector<std::string>& names = done.t.types.Names();
+    const std::unordered_set<std::string_view> learnt(names.begin() + static_cast<std::ptrdiff_t>(knownTypes),
+                                                     names.end());
+    const std::unordered_set<std::string_view> presumed(next.presumed.begin(), next.presumed.end());
+    for (std::string_view name : learnt)
+        if (!presumed.count(name) && Noted(next.misses, name)) return false;
+    for (std::string_view name : presumed)
+        if (!learnt.count(name) && Noted(next.presumedHits, name)) return false;
+    return true;
+}
+
+// Whether `next` may take over from `done`, which translated everything
+// before it: `done` stopped exactly where `next` starts, in the state that
+// `next` started in, every type name lookup of `next` was answered right,
+// and the output stays within the safety net's limit.
+bool CanTakeOver(const Part& done, const Part& next, size_t written, size_t knownTypes) {
+    if (next.failure || done.t.in.Position().pos != next.start) return false;
+    Translator startState;
+    SetPartStartState(startState);
+    if (!SameStateBetweenLines(done.t, startState) || !SameTypeAnswers(done, next, knownTypes)) return false;
+    return written + done.t.out.size() + next.t.out.size() <= next.guard.OutputLimit();
+}
+
+// Normalises the source and maps its lines, side by side.
+void Prepare(std::string_view source, unsigned threads, std::string& text, std::vector<long>& lines) {
+    std::exception_ptr failures[2];
+    RunSideBySide(2, threads, [&](size_t k) {
+        try {
+            if (k == 0) text = NormaliseSource(source);
+            else lines = MapNormalisedLines(source);
+        } catch (...) {
+            failures[k] = std::current_exception();
+        }
+    });
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
-Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile) {
-    Translator t;
-    t.types.LoadNames(typeNamesFile);
-    t.in = LineSource(NormaliseSource(source));
-    t.in.SetSourceLines(MapNormalisedLines(source));
-    Conversion result;
-    try {
-        CycleGuard guard(source.size());
-        for (;;) {
-            const bool pending = !TrimView(t.pendingText).empty();
-            if (!pending && t.AtEnd()) break;
-            if (pending) guard.Check(t);
-            TranslateLine(t);
+Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile, const WorkSharing& sharing) {
+    const unsigned threads = sharing.threads ? sharing.threads : CoreCount();
+    const bool shared = threads > 1 && source.size() >= 2 * sharing.partBytes;
+    std::string normalised;
+    std::vector<long> lineMap;
+    Prepare(source, shared ? threads : 1, normalised, lineMap);
+    const auto text = std::make_shared<const std::string>(std::move(normalised));
+    const auto lines = std::make_shared<const std::vector<long>>(std::move(lineMap));
+
+    const size_t wanted = std::min(sharing.maxParts ? sharing.maxParts : threads,
+                                   text->size() / std::max<size_t>(sharing.partBytes, 1));
+    const std::vector<size_t> starts = PartStarts(*text, shared ? std::max<size_t>(wanted, 1) : 1);
+    std::vector<Part> parts;
+    parts.reserve(starts.size());
+    size_t knownTypes = 0;
+    for (size_t k = 0; k < starts.size(); ++k) {
+        Part& part = parts.emplace_back(starts[k], k + 1 < starts.size() ? starts[k + 1] : kNoStop, source.size());
+        Translator& t = part.t;
+        t.types.LoadNames(typeNamesFile);
+        knownTypes = t.types.Names().size();
+        t.in = LineSource(text);
+        t.in.ShareSourceLines(lines);
+        if (k > 0) {
+            t.in.Rewind({part.start, static_cast<long>(std::count(text->begin(), text->begin() + part.start, '\n'))});
+            SetPartStartState(t);
         }
-    } catch (const FatalStop& stop) {
-        result.text = std::move(t.out);
+    }
+    RunSideBySide(parts.size(), threads, [&](size_t k) {
+        Part& part = parts[k];
+        if (k > 0) {
+            try {
+                part.presumed = ScanTypeNames(std::string_view(*text).substr(0, part.start));
+                part.t.types.Presume(part.presumed, &part.presumedHits);
+                part.t.types.RecordMisses(&part.misses);
+            } catch (...) {
+                part.failure = std::current_exception();
+                return;
+            }
+        }
+        Continue(part, part.stop);
+        for (std::vector<size_t>* hashes : {&part.misses, &part.presumedHits})
+            std::sort(hashes->begin(), hashes->end());
+    });
+
+    // The parts are joined in order: each one takes over from the one
+    // translated before it, or is translated again from there.
+    std::string written;  // the output of the parts before `current`
+    size_t partsKept = 0;
+    Part* current = &parts[0];
+    for (size_t k = 1; k < parts.size() && !current->fatal && !current->failure; ++k) {
+        Part& next = parts[k];
+        written += current->t.out;
+        if (CanTakeOver(*current, next, written.size() - current->t.out.size(), knownTypes)) {
+            const std::vector<std::string>& names = current->t.types.Names();
+            next.t.types.EndPresuming();
+            for (size_t i = knownTypes; i < names.size(); ++i) next.t.types.Add(names[i]);
+            current->t = Translator();
+            current = &next;
+            ++partsKept;
+        } else {
+            current->t.out.clear();
+            Continue(*current, next.stop, written.size());
+        }
+    }
+    if (current->failure) std::rethrow_exception(current->failure);
+
+    Translator& t = current->t;
+    Conversion result;
+    if (written.empty()) written.swap(t.out);
+    else written += t.out;
+    result.text = std::move(written);
+    result.partsKept = partsKept;
+    if (current->fatal) {
         result.verdict = Verdict::Fatal;
-        result.message = stop.message;
-        result.reason = stop.reason;
-        result.line = SourceLine(t.in.SourceLines(), stop.line);
+        result.message = current->fatal->message;
+        result.reason = current->fatal->reason;
+        result.line = SourceLine(*lines, current->fatal->line);
         return result;
     }
-    result.text = std::move(t.out);
     if (t.BlockDepth() != 0) {
         result.verdict = Verdict::OpenBlocks;
         for (int i = 0; i < t.BlockDepth(); ++i)
-            result.openBlocks.push_back({SourceLine(t.in.SourceLines(), t.blockLines[static_cast<size_t>(i)]),
+            result.openBlocks.push_back({SourceLine(*lines, t.blockLines[static_cast<size_t>(i)]),
                                          t.blockStack[static_cast<size_t>(i)].closer});
     }
     return result;

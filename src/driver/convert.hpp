@@ -26,10 +26,26 @@ struct Conversion {
     std::string reason;   // a few words on what went wrong (fatal stops)
     long line = 0;        // line of the user's source where the run stopped
     std::vector<OpenBlock> openBlocks;
+    // How many parts after the first were translated side by side and kept
+    // (see WorkSharing); 0 when the source was translated in one piece.
+    size_t partsKept = 0;
+};
+
+// How a large source is shared out among the machine's cores. The source is
+// cut, between two top-level definitions, into parts translated side by
+// side; each part but the first starts from the state that a translation
+// normally has there, and its result is kept only when the translation of
+// everything before it ends in exactly that state. The result is always the
+// one of a translation from start to end.
+struct WorkSharing {
+    unsigned threads = 0;                 // 0: one for each core of the machine
+    size_t partBytes = size_t{1} << 18;   // a part is at least this long
+    size_t maxParts = 0;                  // 0: one for each thread
 };
 
 // Translates a whole C source. `typeNamesFile` is the text of the optional
 // file of extra type names (one per line); empty when there is none.
-Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile = {});
+Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile = {},
+                           const WorkSharing& sharing = {});
 
 }  // namespace xlat

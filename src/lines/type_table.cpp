@@ -25,7 +25,24 @@ const std::unordered_set<std::string_view>& BuiltInSet() {
 TypeTable::TypeTable() { names_.assign(std::begin(kBuiltInTypes), std::end(kBuiltInTypes)); }
 
 bool TypeTable::Contains(std::string_view name) const {
-    return BuiltInSet().count(name) != 0 || (!added_.empty() && added_.find(name) != added_.end());
+    if (BuiltInSet().count(name) != 0 || (!added_.empty() && added_.find(name) != added_.end())) return true;
+    if (!presumed_.empty() && presumed_.find(name) != presumed_.end()) {
+        if (presumedLog_) presumedLog_->push_back(HashOf(name));
+        return true;
+    }
+    if (missLog_) missLog_->push_back(HashOf(name));
+    return false;
+}
+
+void TypeTable::Presume(const std::vector<std::string>& names, std::vector<size_t>* log) {
+    presumed_.insert(names.begin(), names.end());
+    presumedLog_ = log;
+}
+
+void TypeTable::EndPresuming() {
+    presumed_.clear();
+    presumedLog_ = nullptr;
+    missLog_ = nullptr;
 }
 
 void TypeTable::Add(std::string_view name) {

@@ -26,6 +26,19 @@ public:
     int TypeCount() const { return static_cast<int>(names_.size()) - 1; }
     const std::vector<std::string>& Names() const { return names_; }
 
+    // From now on the hash (HashOf) of every name looked up and not found is
+    // appended to `log` (nullptr: none). A translation that starts in the
+    // middle of a file needs them: a name learnt before its start would have
+    // been found.
+    void RecordMisses(std::vector<size_t>* log) { missLog_ = log; }
+    // Takes `names` for type names although nothing taught them (a guess at
+    // what the text before would have taught); from now on the hash of every
+    // name looked up and found only among them is appended to `log`.
+    void Presume(const std::vector<std::string>& names, std::vector<size_t>* log);
+    // Drops the presumed names and stops both logs.
+    void EndPresuming();
+    static size_t HashOf(std::string_view name) { return NameHash{}(name); }
+
 private:
     // Hashing that takes a string_view as it is, so that looking a token up
     // builds no string.
@@ -38,6 +51,9 @@ private:
     // read-only set: a table (the directive probe makes one per look) then
     // costs no hashing of the built-in names.
     std::unordered_set<std::string, NameHash, std::equal_to<>> added_;
+    std::unordered_set<std::string, NameHash, std::equal_to<>> presumed_;
+    std::vector<size_t>* missLog_ = nullptr;
+    std::vector<size_t>* presumedLog_ = nullptr;
 };
 
 }  // namespace xlat

@@ -1,0 +1,116 @@
+#include "driver/line_loop.hpp"
+
+#include <algorithm>
+#include <string_view>
+
+#include "driver/passes.hpp"
+#include "runtime/strings.hpp"
+
+namespace xlat {
+
+namespace {
+
+// On a long line the pending text is the whole rest of the line every time,
+// and the statement splitter cuts it at its first "}" after the first token.
+// When the rest is made of plain tokens (the form the splitter writes them
+// in) and holds nothing that a pass before the splitter acts on, only the
+// piece up to that "}" is taken; the rest stays in pendingText, already in
+// the form the splitter would put it back in. The splitter sees the whole
+// line's last token through the checks here, and its cut of the piece is
+// the cut of the whole line (it puts the piece back together with the rest
+// when it cannot be sure of that).
+bool TakePendingPiece(Translator& t) {
+    const std::string_view text = t.pendingText.View();
+    const size_t plain = t.pendingText.PlainTokensFrom();
+    if (!t.pendingText.HasNoLineMarks() || plain == PendingText::npos) return false;
+    const std::string_view line = TrimView(text);
+    if (line.size() < 2) return false;
+    const size_t first = static_cast<size_t>(line.data() - text.data());
+    const size_t last = first + line.size() - 1;
+    // The whole line must end a statement with a token that the operator
+    // joins of the tokenizer leave alone (no "- >" in front of it).
+    if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
+    if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
+    const size_t cut = text.find('}', first + 1);
+    if (cut >= last || text[cut + 1] != ' ' || cut + 2 < plain) return false;
+    if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
+    t.lineText.assign(text.substr(first, cut + 1 - first));
+    t.pendingText.DropFront(cut + 2);
+    t.lineGoesOn = true;
+    return true;
+}
+
+// Takes the next line: pending text first, then the input. The pending text
+// is trimmed and copied once, not built anew.
+void GetNextLine(Translator& t) {
+    t.lineGoesOn = false;
+    if (TakePendingPiece(t)) return;
+    const std::string_view pending = TrimView(t.pendingText);
+    if (!pending.empty()) {
+        t.lineText.assign(pending);
+        t.pendingText.clear();
+    } else {
+        t.lineText.assign(TrimView(t.in.ReadLineView()));
+    }
+    if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
+}
+
+void TranslateLine(Translator& t) {
+    GetNextLine(t);
+    if (!ConvertComments(t)) return;
+    if (!ConvertIncludes(t)) return;
+    if (!ConvertConditionals(t)) return;
+    if (!SplitStatement(t)) return;
+    if (!Tokenize(t, kMainDelimiters)) return;
+    if (!RecognizeTypeWords(t)) return;
+    if (!NormalizeTypes(t)) return;
+    if (!RenameIdentifiers(t)) return;
+    if (!DispatchStatement(t)) return;
+    if (!CleanFunctionHead(t)) return;
+    if (t.inWinMain) RenameWinMainParams(t);
+    if (t.inMain && !DropMainReturn(t)) return;
+    RewriteExpression(t);
+}
+
+}  // namespace
+
+void CycleGuard::Check(const Translator& t, size_t written) {
+    if (written + t.out.size() > outputLimit_)
+        t.Fatal("Sorry. Got Lost trying to format source", "the translation keeps growing");
+    if (t.in.LinesRead() != linesRead_) {
+        seen_.clear();
+        linesRead_ = t.in.LinesRead();
+    }
+    if (!seen_.insert(StateOf(t)).second)
+        t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
+}
+
+size_t CycleGuard::StateHash::operator()(const State& s) const {
+    size_t h = s.pendingEnds;
+    for (size_t v : {s.pendingSize, s.outSize, s.depth, s.typeCount, s.closer})
+        h ^= std::hash<size_t>{}(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+
+CycleGuard::State CycleGuard::StateOf(const Translator& t) {
+    const std::string_view pending = t.pendingText;
+    const size_t edge = std::min<size_t>(pending.size(), 64);
+    const std::hash<std::string_view> hash;
+    return {hash(pending.substr(0, edge)) ^ (hash(pending.substr(pending.size() - edge)) * 31),
+            pending.size(),
+            t.out.size(),
+            static_cast<size_t>(t.BlockDepth()),
+            static_cast<size_t>(t.types.TypeCount()),
+            std::hash<std::string>{}(t.pendingBlock.closer)};
+}
+
+void RunLines(Translator& t, CycleGuard& guard, size_t stopAt, size_t written) {
+    for (;;) {
+        const bool pending = !TrimView(t.pendingText).empty();
+        if (!pending && (t.AtEnd() || t.in.Position().pos >= stopAt)) return;
+        if (pending) guard.Check(t, written);
+        TranslateLine(t);
+    }
+}
+
+}  // namespace xlat

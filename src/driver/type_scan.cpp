@@ -1,0 +1,239 @@
+#include "driver/type_scan.hpp"
+
+#include <unordered_set>
+
+#include "runtime/strings.hpp"
+
+namespace xlat {
+
+namespace {
+
+bool IsDelimiter(char c) {
+    switch (c) {
+        case ' ': case '\t': case '[': case ']': case '(': case ')': case '{': case '}': case ':': case ';':
+        case ',': case '*': case '=': case '!': case '-': case '+': case '<': case '>': case '/': case '%':
+        case '&': case '"': case '\'': case '\r':
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool BeginsWithLetter(std::string_view token) {
+    if (token.empty()) return false;
+    const char c = token[0];
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool BeginsWithPunctuation(std::string_view token) {
+    if (token.empty()) return false;
+    const char c = token[0];
+    return c > ' ' && c < 127 && !(c >= '0' && c <= '9') && !BeginsWithLetter(token);
+}
+
+bool StartsName(std::string_view token) { return BeginsWithLetter(token) || (!token.empty() && token[0] == '_'); }
+
+class Scanner {
+public:
+    std::vector<std::string> names;
+
+    void Scan(std::string_view text) {
+        size_t pos = 0;
+        while (pos < text.size()) {
+            size_t end = text.find('\n', pos);
+            if (end == std::string_view::npos) end = text.size();
+            ScanLine(text.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        EndStatement();
+    }
+
+private:
+    std::vector<std::string> tokens_;  // the statement read so far
+    std::unordered_set<std::string> seen_;
+    bool inComment_ = false;
+    bool inDirective_ = false;  // a directive continued on this line
+    int deadDepth_ = 0;         // inside "#if 0" when > 0
+
+    void Learn(std::string_view name) {
+        if (!name.empty() && seen_.emplace(name).second) names.emplace_back(name);
+    }
+    std::string_view Tok(size_t i) const { return i < tokens_.size() ? std::string_view(tokens_[i]) : std::string_view(); }
+
+    void ScanLine(std::string_view line) {
+        if (inDirective_) {
+            inDirective_ = EndsWith(RTrim(line, '\r'), "\\");
+            return;
+        }
+        const std::string_view trimmed = TrimView(line);
+        if (!inComment_ && StartsWith(trimmed, "#")) {
+            Directive(trimmed);
+            inDirective_ = EndsWith(RTrim(trimmed, '\r'), "\\");
+            return;
+        }
+        if (deadDepth_ > 0) return;
+        size_t i = 0;
+        while (i < line.size()) {
+            const char c = line[i];
+            if (inComment_) {
+                const size_t close = line.find("*/", i);
+                if (close == std::string_view::npos) return;
+                inComment_ = false;
+                i = close + 2;
+            } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
+                break;
+            } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '*') {
+                inComment_ = true;
+                i += 2;
+            } else if (c == '"' || c == '\'') {
+                // A literal is one token that begins with no letter.
+                size_t close = i + 1;
+                while (close < line.size() && line[close] != c) close += line[close] == '\\' ? 2 : 1;
+                Add(std::string(1, c));
+                i = close + 1;
+            } else if (IsDelimiter(c)) {
+                if (c != ' ' && c != '\t' && c != '\r') Punctuation(c);
+                ++i;
+            } else {
+                size_t end = i;
+                while (end < line.size() && !IsDelimiter(line[end])) ++end;
+                Add(std::string(line.substr(i, end - i)));
+                i = end;
+            }
+        }
+        // A statement goes on over lines until it ends like one.
+        const std::string_view last = Tok(tokens_.size() - 1);
+        if (last == ";" || last == ")" ) EndStatement();
+    }
+
+    void Directive(std::string_view line) {
+        std::string_view word = TrimView(line.substr(1));
+        const bool opens = StartsWith(word, "if");
+        if (deadDepth_ > 0) {
+            if (opens) ++deadDepth_;
+            else if (StartsWith(word, "endif") || (deadDepth_ == 1 && (StartsWith(word, "else") || StartsWith(word, "elif"))))
+                --deadDepth_;
+            return;
+        }
+        if (StartsWith(word, "if ") && TrimView(word.substr(3)) == "0") deadDepth_ = 1;
+    }
+
+    void Add(std::string token) { tokens_.push_back(std::move(token)); }
+
+    // A "{" ends the statement in front of it; a "}" stands alone.
+    void Punctuation(char c) {
+        if (c == '}') {
+            EndStatement();
+            return;
+        }
+        Add(std::string(1, c));
+        if (c == '{') EndStatement();
+    }
+
+    void EndStatement() {
+        if (!tokens_.empty()) {
+            FoldTypeWords();
+            LearnFromStatement();
+        }
+        tokens_.clear();
+    }
+
+    // The folds of multi-word C types that decide a type word.
+    void FoldTypeWords() {
+        std::vector<std::string> folded;
+        for (size_t i = 0; i < tokens_.size(); ++i) {
+            const std::string_view a = Tok(i), b = Tok(i + 1);
+            if (a == "const" && (b == "char" || b == "BYTE") && Tok(i + 2) == "*") {
+                folded.emplace_back(b == "char" ? "LPCCH" : "LPCBYTE");
+                i += 2;
+            } else if (a == "unsigned" && (b == "char" || b == "short" || b == "int" || b == "long")) {
+                folded.emplace_back(b == "char" ? "UCHAR" : b == "short" ? "USHORT" : b == "int" ? "UINT" : "ULONG");
+                ++i;
+            } else if (a == "signed" && (b == "char" || b == "short" || b == "int" || b == "long")) {
+                continue;
+            } else if ((a == "long" || a == "short" || a == "ULONG" || a == "USHORT") && b == "int") {
+                folded.emplace_back(a);
+                ++i;
+            } else {
+                folded.emplace_back(a);
+            }
+        }
+        tokens_.swap(folded);
+    }
+
+    void LearnFromStatement() {
+        const std::string_view first = Tok(0);
+        if (first == "struct") return LearnFromStruct();
+        if (first == "typedef") return LearnFromTypedef();
+        if (!BeginsWithLetter(first)) return;
+        for (const char* word : {"return", "enum", "else", "case", "const"})
+            if (first == word) return;
+        const size_t type = first == "static" ? 1 : 0;
+        size_t name = type + 1;
+        if (Tok(name) == "(" && Tok(name + 1) == "*" && BeginsWithLetter(Tok(name + 2)) && Tok(name + 3) == ")" &&
+            Tok(name + 4) == "(") {
+            Learn(Tok(type));
+            LearnParameterTypes();
+        }
+        if (Tok(name) == "*" || Tok(name) == "&") ++name;
+        if (!BeginsWithLetter(Tok(name))) return;
+        Learn(Tok(type));
+        if (BeginsWithLetter(Tok(name + 1))) ++name;
+        if (Tok(name + 1) == "(" && tokens_.back() != ";") LearnParameterTypes();
+    }
+
+    void LearnParameterTypes() {
+        for (size_t i = 2; i < tokens_.size(); ++i) {
+            if (!BeginsWithPunctuation(Tok(i)) || !BeginsWithLetter(Tok(i + 1))) continue;
+            const std::string_view type = Tok(i + 1);
+            if (BeginsWithLetter(Tok(i + 2)) && BeginsWithPunctuation(Tok(i + 3)) && type != "const") Learn(type);
+            const std::string_view mark = Tok(i + 2);
+            if ((mark == "*" || mark == "&") && BeginsWithLetter(Tok(i + 3)) && BeginsWithPunctuation(Tok(i + 4)))
+                Learn(type);
+        }
+    }
+
+    // `struct point {`, `struct point p;` and the shape the pre-pass gives a
+    // definition that declares variables: `struct p1, *pp; point {`.
+    void LearnFromStruct() {
+        const size_t last = tokens_.size() - 1;
+        size_t semicolon = 1;
+        while (semicolon < last && Tok(semicolon) != ";") ++semicolon;
+        if (last >= 3 && Tok(last) == "{" && semicolon >= 2) {
+            if (semicolon == last - 2 && Tok(last - 1) != ";") return Learn(Tok(last - 1));
+            if (semicolon == last - 1) {
+                for (size_t i = 1; i < semicolon; ++i)
+                    if (StartsName(Tok(i))) return Learn("T" + UCase(Tok(i)));
+            }
+            return;
+        }
+        if (StartsName(Tok(1))) Learn(Tok(1));
+    }
+
+    void LearnFromTypedef() {
+        if (Tok(1) == "struct") {
+            bool body = false;
+            for (const std::string& token : tokens_) body = body || token == "{";
+            if (!body && tokens_.back() == ";") {
+                for (size_t i = 2; i + 1 < tokens_.size(); ++i)
+                    if (StartsName(Tok(i))) Learn(Tok(i));
+            } else {
+                Learn(Tok(2));
+            }
+            return;
+        }
+        for (const std::string& token : tokens_)
+            if (token == "{") return;
+        Learn(Tok(1));
+    }
+};
+
+}  // namespace
+
+std::vector<std::string> ScanTypeNames(std::string_view text) {
+    Scanner scanner;
+    scanner.Scan(text);
+    return std::move(scanner.names);
+}
+
+}  // namespace xlat

@@ -1,0 +1,159 @@
+// A source translated in parts side by side must give exactly what one
+// translation from start to end gives: text, verdict, message and lines.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "driver/convert.hpp"
+#include "driver/type_scan.hpp"
+#include "lines/type_table.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+xlat::Conversion InOnePiece(const std::string& source) {
+    xlat::WorkSharing sharing;
+    sharing.threads = 1;
+    return xlat::TranslateSource(source, {}, sharing);
+}
+
+// As many parts as the text has places to cut it (at most 64), on two threads.
+xlat::Conversion InParts(const std::string& source) {
+    xlat::WorkSharing sharing;
+    sharing.threads = 2;
+    sharing.partBytes = 1;
+    sharing.maxParts = 64;
+    return xlat::TranslateSource(source, {}, sharing);
+}
+
+void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversion& b, const std::string& what) {
+    EXPECT_EQ(a.text, b.text) << what;
+    EXPECT_EQ(a.verdict, b.verdict) << what;
+    EXPECT_EQ(a.message, b.message) << what;
+    EXPECT_EQ(a.reason, b.reason) << what;
+    EXPECT_EQ(a.line, b.line) << what;
+    ASSERT_EQ(a.openBlocks.size(), b.openBlocks.size()) << what;
+    for (size_t i = 0; i < a.openBlocks.size(); ++i) {
+        EXPECT_EQ(a.openBlocks[i].line, b.openBlocks[i].line) << what;
+        EXPECT_EQ(a.openBlocks[i].closer, b.openBlocks[i].closer) << what;
+    }
+}
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Functions that use a structure and a typedef name declared before them.
+const std::string kProgram =
+    "typedef struct tagItem {\n"
+    "    int a;\n"
+    "} ITEM;\n"
+    "struct node {\n"
+    "    int v;\n"
+    "};\n"
+    "int first(int n)\n"
+    "{\n"
+    "    return n + 1;\n"
+    "}\n"
+    "int second(ITEM *it)\n"
+    "{\n"
+    "    struct node n;\n"
+    "    ITEM copy;\n"
+    "    copy.a = it->a;\n"
+    "    return copy.a;\n"
+    "}\n"
+    "void third(void)\n"
+    "{\n"
+    "    ITEM x;\n"
+    "    x.a = 3;\n"
+    "}\n";
+
+}  // namespace
+
+TEST(WorkSharing, PartsAfterTheFirstAreKeptWhenTheyStartRight) {
+    const xlat::Conversion parts = InParts(kProgram);
+    ExpectSameConversion(InOnePiece(kProgram), parts, "program");
+    // The structure and the typedef name are taught by the first part; the
+    // later ones presume them and are kept.
+    EXPECT_GT(parts.partsKept, 0u);
+}
+
+TEST(WorkSharing, WrongStartsAreTranslatedAgain) {
+    const std::string cases[] = {
+        // A type name taught where the quick look does not see it (behind an
+        // IF on the same line); it decides whether "inline" is dropped.
+        "void f(void)\n{\n    if (a) FOO x;\n}\ninline FOO g(int a)\n{\n    return a;\n}\n",
+        // A "}" at the start of a line inside a function: the part that
+        // starts after it starts inside a block.
+        "void f(void)\n{\n    if (a) {\n        b = 1;\n}\n    c = 2;\n}\nvoid g(void)\n{\n    d = 3;\n}\n",
+        // Blocks left open at the end.
+        "void f(void)\n{\n    while (a) {\n        b = 1;\n}\nvoid g(void)\n{\n    d = 3;\n}\n",
+        // A stop in a later part, and one in the first.
+        "void f(void)\n{\n    a = 1;\n}\nvoid g(void)\n{\n    d = 3;\n}\n}\nvoid h(void)\n{\n}\n",
+        "}\nvoid f(void)\n{\n    a = 1;\n}\nvoid g(void)\n{\n    d = 3;\n}\n",
+        // A statement still waiting for its end where a part begins.
+        "void f(void)\n{\n    a = 1;\n}\nint x = 1 +\n}\nvoid g(void)\n{\n}\n",
+        // main and WinMain change how later lines are translated.
+        "int main(void)\n{\n    return 0;\n}\nint f(void)\n{\n    return 1;\n}\n",
+        "int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d)\n{\n    f(a, b);\n}\nint g(HINSTANCE a)\n{\n    "
+        "return a;\n}\n",
+    };
+    for (const std::string& source : cases) ExpectSameConversion(InOnePiece(source), InParts(source), source);
+}
+
+TEST(WorkSharing, EveryEndToEndCaseAndRegressionInput) {
+    const fs::path root(XLAT_TEST_DATA);
+    std::string all;
+    for (const fs::path dir : {root / "e2e" / "cases", root / ".." / "fuzz" / "regressions"}) {
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
+            const std::string source = ReadText(entry.path());
+            ExpectSameConversion(InOnePiece(source), InParts(source), entry.path().string());
+            all += source + "\n";
+        }
+    }
+    // All of them as one file: types, blocks and stops meet across parts.
+    ExpectSameConversion(InOnePiece(all), InParts(all), "all inputs in one file");
+}
+
+TEST(TypeScan, FindsTheNamesDeclarationsTeach) {
+    const std::vector<std::string> names = xlat::ScanTypeNames(
+        "struct point {\n"
+        "typedef struct  BOX; tagBox {\n"
+        "typedef struct sqlite3 sqlite3;\n"
+        "static FILE *fp;\n"
+        "int f(HWND w, LPFOO *p)\n"
+        "u8 g(const char *s, int n);\n"
+        "/* comment text here */\n"
+        "// comment text here\n"
+        "#define WORD other thing\n"
+        "#if 0\nhidden text;\n#endif\n"
+        "x = y;\n"
+        "return value;\n");
+    const std::vector<std::string> expected = {"point", "BOX", "sqlite3", "FILE", "int", "HWND", "LPFOO", "u8"};
+    EXPECT_EQ(names, expected);
+}
+
+TEST(TypeScan, PresumedNamesAndMissesAreNoted) {
+    xlat::TypeTable table;
+    std::vector<size_t> misses, presumedHits;
+    table.Presume({"GUESSED"}, &presumedHits);
+    table.RecordMisses(&misses);
+    table.Add("TAUGHT");
+    EXPECT_TRUE(table.Contains("GUESSED"));
+    EXPECT_TRUE(table.Contains("TAUGHT"));
+    EXPECT_TRUE(table.Contains("int"));
+    EXPECT_FALSE(table.Contains("unknown"));
+    EXPECT_EQ(presumedHits, std::vector<size_t>{xlat::TypeTable::HashOf("GUESSED")});
+    EXPECT_EQ(misses, std::vector<size_t>{xlat::TypeTable::HashOf("unknown")});
+    // Once the guesses end, a guessed name is no type unless it is taught.
+    table.EndPresuming();
+    EXPECT_FALSE(table.Contains("GUESSED"));
+    EXPECT_EQ(misses.size(), 1u);
+}
