@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <vector>
 
+#include "runtime/side_by_side.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -79,6 +81,9 @@ std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); 
 
 class Indenter {
 public:
+    // Whether the indenter stands as it does before the first line.
+    bool AtStart() const { return indent_ == 0 && !continued_ && !inHeader_; }
+
     // Appends the re-indented line (without its line end) to `out`.
     void IndentLine(std::string_view rawLine, std::string& out) {
         // Earlier indentation is discarded; a non-empty line ends in exactly
@@ -185,19 +190,72 @@ private:
     }
 };
 
+// Indents the lines of `text` (each ending in a line feed, but for the
+// last one) and appends them to `out`.
+void IndentLines(Indenter& indenter, std::string_view text, std::string& out) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        indenter.IndentLine(text.substr(pos, end - pos), out);
+        out += '\n';
+        pos = end + 1;
+    }
+}
+
+// Where the pieces begin: the first at 0, each other one after an
+// "END SUB" or "END FUNCTION" line, looked for from evenly spaced points.
+std::vector<size_t> PieceStarts(std::string_view text, size_t pieces) {
+    std::vector<size_t> starts{0};
+    for (size_t i = 1; i < pieces; ++i) {
+        const size_t from = std::max(text.size() / pieces * i, starts.back());
+        size_t best = std::string_view::npos;
+        for (std::string_view closer : {std::string_view("\nEND SUB\n"), std::string_view("\nEND FUNCTION\n")}) {
+            const size_t at = text.find(closer, from);
+            if (at != std::string_view::npos) best = std::min(best, at + closer.size());
+        }
+        if (best == std::string_view::npos || best >= text.size()) break;
+        starts.push_back(best);
+    }
+    return starts;
+}
+
+struct Piece {
+    std::string_view text;
+    Indenter indenter;  // as it stands after the piece
+    std::string out;
+};
+
 }  // namespace
 
-std::string IndentOutput(std::string_view basText) {
-    Indenter indenter;
-    std::string result;
-    result.reserve(basText.size() + basText.size() / 4);
-    size_t pos = 0;
-    while (pos < basText.size()) {
-        size_t end = basText.find('\n', pos);
-        if (end == std::string_view::npos) end = basText.size();
-        indenter.IndentLine(basText.substr(pos, end - pos), result);
-        result += '\n';
-        pos = end + 1;
+std::string IndentOutput(std::string_view basText, const PieceSharing& sharing) {
+    const unsigned threads = sharing.threads ? sharing.threads : CoreCount();
+    const size_t wanted = basText.size() / std::max<size_t>(sharing.pieceBytes, 1);
+    const size_t most = sharing.maxPieces ? sharing.maxPieces : threads;
+    const std::vector<size_t> starts = PieceStarts(basText, threads > 1 ? std::min(wanted, most) : 1);
+    std::vector<Piece> pieces(starts.size());
+    for (size_t k = 0; k < starts.size(); ++k) {
+        const size_t end = k + 1 < starts.size() ? starts[k + 1] : basText.size();
+        pieces[k].text = basText.substr(starts[k], end - starts[k]);
+    }
+    // Every piece is indented as if it came first; a later piece is kept
+    // when the pieces before it leave the indenter as it stands at the start
+    // (between two top-level definitions it does), else indented again.
+    RunSideBySide(pieces.size(), threads, [&pieces](size_t k) {
+        Piece& piece = pieces[k];
+        piece.out.reserve(piece.text.size() + piece.text.size() / 4);
+        IndentLines(piece.indenter, piece.text, piece.out);
+    });
+    std::string result = std::move(pieces[0].out);
+    Indenter* indenter = &pieces[0].indenter;
+    for (size_t k = 1; k < pieces.size(); ++k) {
+        if (indenter->AtStart()) {
+            result += pieces[k].out;
+            indenter = &pieces[k].indenter;
+        } else {
+            IndentLines(*indenter, pieces[k].text, result);
+        }
+        std::string().swap(pieces[k].out);
     }
     return result;
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "driver/convert.hpp"
+#include "driver/indent.hpp"
 #include "driver/type_scan.hpp"
 #include "lines/type_table.hpp"
 
@@ -120,6 +121,36 @@ TEST(WorkSharing, EveryEndToEndCaseAndRegressionInput) {
     }
     // All of them as one file: types, blocks and stops meet across parts.
     ExpectSameConversion(InOnePiece(all), InParts(all), "all inputs in one file");
+}
+
+std::string IndentInPieces(const std::string& text) {
+    xlat::PieceSharing sharing;
+    sharing.threads = 2;
+    sharing.pieceBytes = 1;
+    sharing.maxPieces = 64;
+    return xlat::IndentOutput(text, sharing);
+}
+
+std::string IndentInOnePiece(const std::string& text) {
+    xlat::PieceSharing sharing;
+    sharing.threads = 1;
+    return xlat::IndentOutput(text, sharing);
+}
+
+TEST(WorkSharing, IndentingInPiecesGivesTheSameText) {
+    const std::string texts[] = {
+        "SUB f ()\nx = 1\nEND SUB\nSUB g ()\nIF a THEN\ny = 2\nEND IF\nEND SUB\n",
+        // An END SUB inside a block: the piece after it starts indented.
+        "SUB f ()\nIF a THEN\nEND SUB\nx = 1    ' note\nEND IF\nEND SUB\nz = 3\n",
+        // C text between $HEADER lines, and an IF continued over lines.
+        "$HEADER\nEND SUB\nwhile (a) {\n$HEADER\nIF a AND _\nEND SUB\nb THEN\nc = 1\nEND IF\n",
+    };
+    for (const std::string& text : texts) EXPECT_EQ(IndentInOnePiece(text), IndentInPieces(text)) << text;
+    // The translation of every end-to-end case, one after the other.
+    std::string all;
+    for (const auto& entry : fs::directory_iterator(fs::path(XLAT_TEST_DATA) / "e2e" / "cases"))
+        if (entry.path().extension() == ".c") all += InOnePiece(ReadText(entry.path())).text;
+    EXPECT_EQ(IndentInOnePiece(all), IndentInPieces(all));
 }
 
 TEST(TypeScan, FindsTheNamesDeclarationsTeach) {
