@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "prepass/pattern.hpp"
 
@@ -91,60 +92,82 @@ std::string PrepareText(std::string_view source) {
 // a backtick, as rule 5 does with the others.
 void ReplaceEscapedQuotesLeft(std::string& text) {
   enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
-  std::string out;
-  out.reserve(text.size());
-  bool changed = false;
+  // Only the characters that can change the reading are looked at; the
+  // escaped quotes to replace are noted first, so that a text without one
+  // is not copied.
+  static constexpr auto kCodeStops = [] {
+    std::array<bool, 256> stops{};
+    stops['"'] = stops['\''] = stops['/'] = true;
+    return stops;
+  }();
+  const char* s = text.data();
+  const std::size_t n = text.size();
+  std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
   std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+  while (i < n) {
     switch (in) {
       case In::Code:
-        if (c == '"') in = In::String;
-        else if (c == '\'') in = In::Char;
-        else if (c == '/' && next == '/') in = In::LineComment;
-        else if (c == '/' && next == '*') {
+        while (i < n && !kCodeStops[static_cast<unsigned char>(s[i])]) ++i;
+        if (i == n) break;
+        if (s[i] == '"') {
+          in = In::String;
+        } else if (s[i] == '\'') {
+          in = In::Char;
+        } else if (i + 1 < n && s[i + 1] == '/') {
+          in = In::LineComment;
+        } else if (i + 1 < n && s[i + 1] == '*') {
           in = In::BlockComment;
-          out += "/*";
-          i += 2;
-          continue;
+          ++i;
         }
+        ++i;
         break;
       case In::String:
-      case In::Char:
-        if (c == '\\' && next == '"' && in == In::String) {
-          out += '`';
-          changed = true;
+      case In::Char: {
+        const char quote = in == In::String ? '"' : '\'';
+        while (i < n && s[i] != '\\' && s[i] != quote && s[i] != '\n') ++i;
+        if (i == n) break;
+        if (s[i] != '\\') {
+          in = In::Code;  // the closing quote, or a line end
+          ++i;
+        } else if (i + 1 == n) {
+          ++i;
+        } else if (s[i + 1] == '"' && in == In::String) {
+          escapedQuotes.push_back(i);
           i += 2;
-          continue;
-        }
-        if (c == '\\' && next != '\0') {
+        } else {
           // An escape, or a backslash that continues the literal on the
           // next line (its line break included).
-          out += c;
-          out += next;
+          const char next = s[i + 1];
           i += 2;
-          if (next == '\r' && i < text.size() && text[i] == '\n') out += text[i++];
-          continue;
-        }
-        if ((in == In::String && c == '"') || (in == In::Char && c == '\'') || c == '\n') in = In::Code;
-        break;
-      case In::LineComment:
-        if (c == '\n') in = In::Code;
-        break;
-      case In::BlockComment:
-        if (c == '*' && next == '/') {
-          in = In::Code;
-          out += "*/";
-          i += 2;
-          continue;
+          if (next == '\r' && i < n && s[i] == '\n') ++i;
         }
         break;
+      }
+      case In::LineComment: {
+        const void* end = std::memchr(s + i, '\n', n - i);
+        i = end == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(end) - s) + 1;
+        in = In::Code;
+        break;
+      }
+      case In::BlockComment: {
+        const std::size_t end = text.find("*/", i);
+        i = end == std::string::npos ? n : end + 2;
+        in = In::Code;
+        break;
+      }
     }
-    out += c;
-    ++i;
   }
-  if (changed) text.swap(out);
+  if (escapedQuotes.empty()) return;
+  std::string out;
+  out.reserve(n);
+  std::size_t from = 0;
+  for (std::size_t at : escapedQuotes) {
+    out.append(text, from, at - from);
+    out += '`';
+    from = at + 2;
+  }
+  out.append(text, from, std::string::npos);
+  text.swap(out);
 }
 
 }  // namespace

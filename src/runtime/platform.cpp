@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -220,11 +219,17 @@ std::string Command(int n, int argc, char** argv) {
 }
 
 bool ReadWholeFile(const std::string& name, std::string& content) {
-    std::ifstream in(name, std::ios::in | std::ios::binary);
-    if (!in) return false;
     if (IsDirectory(name)) return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (!file) return false;
+    content.clear();
+    content.reserve(static_cast<size_t>(Lof(name)));
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
 }
 
 bool WriteFileAtomically(const std::string& name, const std::string& content) {
