@@ -418,6 +418,9 @@ class Compiler {
           finish();
           ++offset;
         }
+      } else if ((op == kNodeRepeat0 || op == kNodeRepeat1) && !run.empty()) {
+        DeriveFillerHint(p, s, run, runStart, op == kNodeRepeat0 ? 0 : 1);
+        break;
       } else if (op == kNodeEmpty || op == kNodeStartAnchor || op == kNodeEndAnchor ||
                  (op > kNodeGroupStart && op < kNodeGroupStart + kPatternGroups) ||
                  (op > kNodeGroupEnd && op < kNodeGroupEnd + kPatternGroups)) {
@@ -428,6 +431,40 @@ class Compiler {
       s = NextNode(prog, s);
     }
     finish();
+  }
+
+  // The node at `repeat` repeats one character and follows the literal
+  // `lead`; when a literal word comes next (past zero-width group marks),
+  // the filler hint is set.
+  static void DeriveFillerHint(CompiledPattern& p, std::size_t repeat, const std::string& lead, std::size_t leadOffset,
+                               std::size_t minimum) {
+    const std::vector<std::uint8_t>& prog = p.program;
+    char filler = 0;
+    const std::size_t operand = repeat + 3;
+    const char* chars = reinterpret_cast<const char*>(&prog[operand + 3]);
+    if (prog[operand] == kNodeLiteral && std::strlen(chars) == 1) {
+      filler = chars[0];
+    } else if (prog[operand] == kNodeOneOf && chars[0] != '\0') {
+      filler = chars[0];
+      for (const char* m = chars; *m != '\0'; ++m)
+        if (*m != filler) return;
+    } else {
+      return;
+    }
+    std::size_t s = NextNode(prog, repeat);
+    while (s != kNoNode && ((prog[s] > kNodeGroupStart && prog[s] < kNodeGroupStart + kPatternGroups) ||
+                            (prog[s] > kNodeGroupEnd && prog[s] < kNodeGroupEnd + kPatternGroups)))
+      s = NextNode(prog, s);
+    if (s == kNoNode || prog[s] != kNodeLiteral) return;
+    const std::string word(reinterpret_cast<const char*>(&prog[s + 3]));
+    // The start is found back from the word only when neither the lead's
+    // end nor the word's start can be taken for filler.
+    if (word.size() < 2 || word[0] == filler || lead.back() == filler) return;
+    p.fillerLead = lead;
+    p.fillerWord = word;
+    p.filler = filler;
+    p.fillerMinimum = minimum;
+    p.fillerLeadOffset = leadOffset;
   }
 
   std::string_view src_;
@@ -464,6 +501,8 @@ class Matcher {
     const char* found = nullptr;
     if (pattern_.anchored) {
       if (Try(begin)) found = begin;
+    } else if (!pattern_.fillerWord.empty()) {
+      found = SearchBackFromWord(begin, end);
     } else if (!pattern_.searchLiteral.empty()) {
       const std::string& lit = pattern_.searchLiteral;
       const std::size_t d = pattern_.searchOffset;
@@ -526,6 +565,24 @@ class Matcher {
   // Step 1 of the search: the text must hold the required literal. The
   // position of the next occurrence is cached, so that repeated searches of
   // later parts of one text (ReplaceAllMatches) look at every byte once.
+  // Each place of the filler hint's word, in text order, gives at most one
+  // start to try: back over the filler run, then the lead before it.
+  const char* SearchBackFromWord(const char* begin, const char* end) {
+    const CompiledPattern& p = pattern_;
+    const std::string_view all(begin, static_cast<std::size_t>(end - begin));
+    const std::size_t before = p.fillerLeadOffset + p.fillerLead.size();  // from a start to the run
+    for (std::size_t q = all.find(p.fillerWord, before + p.fillerMinimum); q != std::string_view::npos && !failed_;
+         q = all.find(p.fillerWord, q + 1)) {
+      std::size_t r = q;
+      while (r > 0 && all[r - 1] == p.filler) --r;
+      if (q - r < p.fillerMinimum || r < before) continue;
+      if (all.compare(r - p.fillerLead.size(), p.fillerLead.size(), p.fillerLead) != 0) continue;
+      const char* start = begin + (r - before);
+      if (Try(start)) return start;
+    }
+    return nullptr;
+  }
+
   bool RequiredLiteralPresent(const char* begin, const char* end) {
     if (pattern_.required.empty()) return true;
     if (mustNone_) return false;

@@ -70,6 +70,14 @@ struct CompiledPattern {
   // fixed-width prefix of the node sequence. Empty when there is none.
   std::string searchLiteral;
   std::size_t searchOffset = 0;
+  // A sharper hint of the same kind, for matches that begin with a literal,
+  // then a run of one filler character, then a word ("\r\n[ ]*struct"):
+  // the word is searched for and the match start found back from it. The
+  // word is empty when there is no such start.
+  std::string fillerLead, fillerWord;
+  char filler = 0;
+  std::size_t fillerMinimum = 0;  // the run's least length (0 or 1)
+  std::size_t fillerLeadOffset = 0;  // where the lead stands in every match
 };
 
 // Capture table of one match: offsets into `text` (the searched text), -1

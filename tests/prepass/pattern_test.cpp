@@ -112,6 +112,40 @@ TEST(PatternCompile, Hints) {
   EXPECT_EQ(closer->searchOffset, 0u);
 }
 
+// A match that begins with a literal, a run of one filler character and a
+// word is searched from the word back; the matches must be those of trying
+// every start in turn.
+TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
+  auto lineStruct = Compile("(\r\n[ ]*struct)(x*)");
+  EXPECT_EQ(lineStruct->fillerWord, "struct");
+  EXPECT_EQ(lineStruct->fillerLead, "\r\n");
+  auto typedefStruct = Compile("(typedef[ ]+struct)");
+  EXPECT_EQ(typedefStruct->fillerMinimum, 1u);
+  auto shifted = Compile("a(bc[-]*de)");
+  EXPECT_EQ(shifted->fillerLeadOffset, 0u);
+  EXPECT_EQ(shifted->fillerLead, "abc");
+
+  struct Case {
+    std::string pattern, text, match;
+  };
+  const Case cases[] = {
+      {"(\r\n[ ]*struct)", "a struct\r\n x struct\r\n   structs", "\r\n   struct"},
+      {"(\r\n[ ]*struct)", "\r\nstruct", "\r\nstruct"},
+      {"(\r\n[ ]*struct)", "\n  struct \r struct", ""},
+      {"(typedef[ ]+struct)", "typedefstruct typedef  struct", "typedef  struct"},
+      {"(typedef[ ]+struct)", "typedef\tstruct", ""},
+      {"x(ab[-]*cd)", "xabcd", "xabcd"},
+      {"x(ab[-]*cd)", "ab--cd xab-cd", "xab-cd"},
+  };
+  for (const Case& c : cases) {
+    auto pattern = Compile(c.pattern);
+    xlat::PatternMatch match;
+    const bool found = xlat::MatchPattern(pattern.get(), c.text, match);
+    EXPECT_EQ(found, !c.match.empty()) << c.pattern << " in " << c.text;
+    if (found) EXPECT_EQ(match.Group(0), c.match) << c.pattern << " in " << c.text;
+  }
+}
+
 TEST(PatternCompile, RegexpTooBigLimitKept) {
   EXPECT_NE(CompilePattern(std::string(32000, 'a')), nullptr);
   EXPECT_EQ(CompileError(std::string(32767, 'a')), "regexp too big");
