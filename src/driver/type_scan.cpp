@@ -1,5 +1,6 @@
 #include "driver/type_scan.hpp"
 
+#include <array>
 #include <unordered_set>
 
 #include "runtime/strings.hpp"
@@ -31,6 +32,14 @@ bool BeginsWithPunctuation(std::string_view token) {
     return c > ' ' && c < 127 && !(c >= '0' && c <= '9') && !BeginsWithLetter(token);
 }
 
+// Every character at its own code, so that a one-character token can be a
+// view of it.
+constexpr auto kPunctuation = [] {
+    std::array<char, 256> chars{};
+    for (int c = 0; c < 256; ++c) chars[static_cast<size_t>(c)] = static_cast<char>(c);
+    return chars;
+}();
+
 bool StartsName(std::string_view token) { return BeginsWithLetter(token) || (!token.empty() && token[0] == '_'); }
 
 class Scanner {
@@ -49,16 +58,24 @@ public:
     }
 
 private:
-    std::vector<std::string> tokens_;  // the statement read so far
-    std::unordered_set<std::string> seen_;
+    // The statement read so far: views into the text, or into the fixed
+    // words below.
+    std::vector<std::string_view> tokens_, folded_;
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_set<std::string, NameHash, std::equal_to<>> seen_;
     bool inComment_ = false;
     bool inDirective_ = false;  // a directive continued on this line
     int deadDepth_ = 0;         // inside "#if 0" when > 0
 
     void Learn(std::string_view name) {
-        if (!name.empty() && seen_.emplace(name).second) names.emplace_back(name);
+        if (name.empty() || seen_.find(name) != seen_.end()) return;
+        seen_.emplace(name);
+        names.emplace_back(name);
     }
-    std::string_view Tok(size_t i) const { return i < tokens_.size() ? std::string_view(tokens_[i]) : std::string_view(); }
+    std::string_view Tok(size_t i) const { return i < tokens_.size() ? tokens_[i] : std::string_view(); }
 
     void ScanLine(std::string_view line) {
         if (inDirective_) {
@@ -89,7 +106,7 @@ private:
                 // A literal is one token that begins with no letter.
                 size_t close = i + 1;
                 while (close < line.size() && line[close] != c) close += line[close] == '\\' ? 2 : 1;
-                Add(std::string(1, c));
+                Add(c == '"' ? std::string_view("\"") : std::string_view("'"));
                 i = close + 1;
             } else if (IsDelimiter(c)) {
                 if (c != ' ' && c != '\t' && c != '\r') Punctuation(c);
@@ -97,7 +114,7 @@ private:
             } else {
                 size_t end = i;
                 while (end < line.size() && !IsDelimiter(line[end])) ++end;
-                Add(std::string(line.substr(i, end - i)));
+                Add(line.substr(i, end - i));
                 i = end;
             }
         }
@@ -118,7 +135,7 @@ private:
         if (StartsWith(word, "if ") && TrimView(word.substr(3)) == "0") deadDepth_ = 1;
     }
 
-    void Add(std::string token) { tokens_.push_back(std::move(token)); }
+    void Add(std::string_view token) { tokens_.push_back(token); }
 
     // A "{" ends the statement in front of it; a "}" stands alone.
     void Punctuation(char c) {
@@ -126,7 +143,7 @@ private:
             EndStatement();
             return;
         }
-        Add(std::string(1, c));
+        Add(std::string_view(&kPunctuation[static_cast<unsigned char>(c)], 1));
         if (c == '{') EndStatement();
     }
 
@@ -140,7 +157,8 @@ private:
 
     // The folds of multi-word C types that decide a type word.
     void FoldTypeWords() {
-        std::vector<std::string> folded;
+        std::vector<std::string_view>& folded = folded_;
+        folded.clear();
         for (size_t i = 0; i < tokens_.size(); ++i) {
             const std::string_view a = Tok(i), b = Tok(i + 1);
             if (a == "const" && (b == "char" || b == "BYTE") && Tok(i + 2) == "*") {
@@ -213,7 +231,7 @@ private:
     void LearnFromTypedef() {
         if (Tok(1) == "struct") {
             bool body = false;
-            for (const std::string& token : tokens_) body = body || token == "{";
+            for (std::string_view token : tokens_) body = body || token == "{";
             if (!body && tokens_.back() == ";") {
                 for (size_t i = 2; i + 1 < tokens_.size(); ++i)
                     if (StartsName(Tok(i))) Learn(Tok(i));
@@ -222,7 +240,7 @@ private:
             }
             return;
         }
-        for (const std::string& token : tokens_)
+        for (std::string_view token : tokens_)
             if (token == "{") return;
         Learn(Tok(1));
     }
