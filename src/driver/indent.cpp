@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <vector>
 
 #include "runtime/side_by_side.hpp"
@@ -139,7 +138,9 @@ private:
     // upper_ = the first `length` characters of `line` in upper case.
     void UpperCase(std::string_view line, size_t length) {
         upper_.assign(line.substr(0, length));
-        for (char& c : upper_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        // The letters of the C locale, which the program never changes.
+        for (char& c : upper_)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
 
     Mark DecideMark(std::string_view line, std::string_view upper) {
