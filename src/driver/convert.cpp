@@ -38,12 +38,12 @@ struct Part {
     std::optional<FatalStop> fatal;
     std::exception_ptr failure;  // anything else that ended the translation
     // A part that is not the first starts with the type names that a quick
-    // look over the text before it finds (`presumed`); it notes the hashes of
-    // the names it looked up and did not find (`misses`) and of those it found
-    // only among the presumed ones (`presumedHits`), both sorted when it ends.
+    // look over the text before it finds (`presumed`); it notes the names it
+    // looked up and did not find (`misses`) and those it found only among the
+    // presumed ones (`presumedHits`).
     std::vector<std::string> presumed;
-    std::vector<size_t> misses;
-    std::vector<size_t> presumedHits;
+    NameLog misses;
+    NameLog presumedHits;
 };
 
 // Translates the part's lines from where its translator stands.
@@ -125,36 +125,33 @@ bool SameStateBetweenLines(const Translator& a, const Translator& b) {
 // The state a part that is not the first starts in.
 void SetPartStartState(Translator& t) { t.beforeFirstFunction = 0; }
 
-bool Noted(const std::vector<size_t>& sortedHashes, std::string_view name) {
-    return std::binary_search(sortedHashes.begin(), sortedHashes.end(), TypeTable::HashOf(name));
-}
-
 // Whether every type name lookup of `next` found what it would have found
 // after `done`: a name that `done` learnt but `next` did not presume was
 // never looked up, and a name that `next` presumed but `done` did not learn
 // was never found. (`done` learnt the names from `knownTypes` on.)
-bool SameTypeAnswers(const Part& done, const Part& next, size_t knownTypes) {
+bool SameTypeAnswers(const Part& done, Part& next, size_t knownTypes) {
     const std::vector<std::string>& names = done.t.types.Names();
     const std::unordered_set<std::string_view> learnt(names.begin() + static_cast<std::ptrdiff_t>(knownTypes),
                                                      names.end());
     const std::unordered_set<std::string_view> presumed(next.presumed.begin(), next.presumed.end());
     for (std::string_view name : learnt)
-        if (!presumed.count(name) && Noted(next.misses, name)) return false;
+        if (!presumed.count(name) && next.misses.Holds(name)) return false;
     for (std::string_view name : presumed)
-        if (!learnt.count(name) && Noted(next.presumedHits, name)) return false;
+        if (!learnt.count(name) && next.presumedHits.Holds(name)) return false;
     return true;
 }
 
 // Whether `next` may take over from `done`, which translated everything
 // before it: `done` stopped exactly where `next` starts, in the state that
 // `next` started in, every type name lookup of `next` was answered right,
-// and the output stays within the safety net's limit.
-bool CanTakeOver(const Part& done, const Part& next, size_t written, size_t knownTypes) {
+// and the output stays within the safety net's limit (`written` is the
+// output of everything before `next`).
+bool CanTakeOver(const Part& done, Part& next, size_t written, size_t knownTypes) {
     if (next.failure || done.t.in.Position().pos != next.start) return false;
     Translator startState;
     SetPartStartState(startState);
     if (!SameStateBetweenLines(done.t, startState) || !SameTypeAnswers(done, next, knownTypes)) return false;
-    return written + done.t.out.size() + next.t.out.size() <= next.guard.OutputLimit();
+    return written + next.t.out.size() <= next.guard.OutputLimit();
 }
 
 // Normalises the source and maps its lines, side by side.
@@ -196,6 +193,9 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
         knownTypes = t.types.Names().size();
         t.in = LineSource(text);
         t.in.ShareSourceLines(lines);
+        // Room for about as much BASIC as there is C: the output then seldom
+        // moves while it grows (room not written takes no memory).
+        if (starts.size() > 1) t.out.reserve((part.stop == kNoStop ? text->size() : part.stop) - part.start + 4096);
         if (k > 0) {
             t.in.Rewind({part.start, static_cast<long>(std::count(text->begin(), text->begin() + part.start, '\n'))});
             SetPartStartState(t);
@@ -214,19 +214,24 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
             }
         }
         Continue(part, part.stop);
-        for (std::vector<size_t>* hashes : {&part.misses, &part.presumedHits})
-            std::sort(hashes->begin(), hashes->end());
     });
 
     // The parts are joined in order: each one takes over from the one
-    // translated before it, or is translated again from there.
+    // translated before it, or is translated again from there. Every output
+    // is freed as soon as it is copied.
     std::string written;  // the output of the parts before `current`
+    if (parts.size() > 1) {
+        size_t total = 0;
+        for (const Part& part : parts) total += part.t.out.size();
+        written.reserve(total);
+    }
     size_t partsKept = 0;
     Part* current = &parts[0];
     for (size_t k = 1; k < parts.size() && !current->fatal && !current->failure; ++k) {
         Part& next = parts[k];
         written += current->t.out;
-        if (CanTakeOver(*current, next, written.size() - current->t.out.size(), knownTypes)) {
+        std::string().swap(current->t.out);
+        if (CanTakeOver(*current, next, written.size(), knownTypes)) {
             const std::vector<std::string>& names = current->t.types.Names();
             next.t.types.EndPresuming();
             for (size_t i = knownTypes; i < names.size(); ++i) next.t.types.Add(names[i]);
@@ -234,7 +239,7 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
             current = &next;
             ++partsKept;
         } else {
-            current->t.out.clear();
+            next.t = Translator();
             Continue(*current, next.stop, written.size());
         }
     }

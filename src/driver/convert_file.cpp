@@ -40,6 +40,7 @@ int ConvertFile(const std::string& argument, const std::string& typeNamesPath, s
     if (Exist(typeNamesPath) && !ReadWholeFile(typeNamesPath, typeNames)) return CantOpen(err, typeNamesPath);
 
     Conversion result = TranslateSource(source, typeNames);
+    std::string().swap(source);  // not needed any more: its memory goes before indenting
 
     if (result.verdict == Verdict::Fatal) {
         // What was translated before the stop is kept, unindented.

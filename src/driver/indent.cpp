@@ -247,7 +247,13 @@ std::string IndentOutput(std::string_view basText, const PieceSharing& sharing) 
         piece.out.reserve(piece.text.size() + piece.text.size() / 4);
         IndentLines(piece.indenter, piece.text, piece.out);
     });
-    std::string result = std::move(pieces[0].out);
+    if (pieces.size() == 1) return std::move(pieces[0].out);
+    std::string result;
+    size_t total = 0;
+    for (const Piece& piece : pieces) total += piece.out.size();
+    result.reserve(total);
+    result += pieces[0].out;
+    std::string().swap(pieces[0].out);
     Indenter* indenter = &pieces[0].indenter;
     for (size_t k = 1; k < pieces.size(); ++k) {
         if (indenter->AtStart()) {

@@ -1,5 +1,6 @@
 #include "lines/type_table.hpp"
 
+#include <algorithm>
 #include <iterator>
 
 #include "runtime/strings.hpp"
@@ -22,19 +23,30 @@ const std::unordered_set<std::string_view>& BuiltInSet() {
 
 }  // namespace
 
+void NameLog::Tidy() {
+    std::sort(hashes_.begin(), hashes_.end());
+    hashes_.erase(std::unique(hashes_.begin(), hashes_.end()), hashes_.end());
+    tidyAt_ = std::max<size_t>(4096, 2 * hashes_.size());
+}
+
+bool NameLog::Holds(std::string_view name) {
+    Tidy();
+    return std::binary_search(hashes_.begin(), hashes_.end(), TypeTable::HashOf(name));
+}
+
 TypeTable::TypeTable() { names_.assign(std::begin(kBuiltInTypes), std::end(kBuiltInTypes)); }
 
 bool TypeTable::Contains(std::string_view name) const {
     if (BuiltInSet().count(name) != 0 || (!added_.empty() && added_.find(name) != added_.end())) return true;
     if (!presumed_.empty() && presumed_.find(name) != presumed_.end()) {
-        if (presumedLog_) presumedLog_->push_back(HashOf(name));
+        if (presumedLog_) presumedLog_->Add(HashOf(name));
         return true;
     }
-    if (missLog_) missLog_->push_back(HashOf(name));
+    if (missLog_) missLog_->Add(HashOf(name));
     return false;
 }
 
-void TypeTable::Presume(const std::vector<std::string>& names, std::vector<size_t>* log) {
+void TypeTable::Presume(const std::vector<std::string>& names, NameLog* log) {
     presumed_.insert(names.begin(), names.end());
     presumedLog_ = log;
 }

@@ -10,6 +10,24 @@
 
 namespace xlat {
 
+// The hashes of names looked up, kept sorted and without repeats every so
+// often, so that a log of millions of lookups takes the room of the
+// different names only.
+class NameLog {
+public:
+    void Add(size_t hash) {
+        hashes_.push_back(hash);
+        if (hashes_.size() >= tidyAt_) Tidy();
+    }
+    // Whether the name's hash was logged.
+    bool Holds(std::string_view name);
+
+private:
+    void Tidy();
+    std::vector<size_t> hashes_;
+    size_t tidyAt_ = 4096;
+};
+
 class TypeTable {
 public:
     // Starts with the 37 built-in names.
@@ -30,11 +48,11 @@ public:
     // appended to `log` (nullptr: none). A translation that starts in the
     // middle of a file needs them: a name learnt before its start would have
     // been found.
-    void RecordMisses(std::vector<size_t>* log) { missLog_ = log; }
+    void RecordMisses(NameLog* log) { missLog_ = log; }
     // Takes `names` for type names although nothing taught them (a guess at
     // what the text before would have taught); from now on the hash of every
     // name looked up and found only among them is appended to `log`.
-    void Presume(const std::vector<std::string>& names, std::vector<size_t>* log);
+    void Presume(const std::vector<std::string>& names, NameLog* log);
     // Drops the presumed names and stops both logs.
     void EndPresuming();
     static size_t HashOf(std::string_view name) { return NameHash{}(name); }
@@ -52,8 +70,8 @@ private:
     // costs no hashing of the built-in names.
     std::unordered_set<std::string, NameHash, std::equal_to<>> added_;
     std::unordered_set<std::string, NameHash, std::equal_to<>> presumed_;
-    std::vector<size_t>* missLog_ = nullptr;
-    std::vector<size_t>* presumedLog_ = nullptr;
+    NameLog* missLog_ = nullptr;
+    NameLog* presumedLog_ = nullptr;
 };
 
 }  // namespace xlat

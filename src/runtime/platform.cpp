@@ -11,6 +11,9 @@
 #include <windows.h>
 #else
 #include <fnmatch.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -230,6 +233,15 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
+}
+
+void GiveLargeBlocksBack() {
+#if defined(__GLIBC__)
+    // A fixed threshold: blocks of 1 MB and more are mapped on their own
+    // and unmapped when freed (the library would otherwise raise the
+    // threshold after each such free and keep later blocks in its heap).
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
 }
 
 bool WriteFileAtomically(const std::string& name, const std::string& content) {

@@ -33,6 +33,11 @@ std::string CommandWord(const std::string& commandLine, int n);
 
 // Reads a whole file byte for byte, without ever opening it for writing.
 bool ReadWholeFile(const std::string& name, std::string& content);
+
+// Asks the C library to give large blocks back to the system when they are
+// freed. The translation builds and drops texts the size of the source;
+// kept in the process's heap they would add up to a higher peak.
+void GiveLargeBlocksBack();
 // Writes `content` as text (platform line ends) to a temporary file beside
 // `name` and renames it over `name`, so that `name` is never left half
 // written. Returns false when the file could not be written.

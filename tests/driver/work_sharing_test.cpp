@@ -173,7 +173,7 @@ TEST(TypeScan, FindsTheNamesDeclarationsTeach) {
 
 TEST(TypeScan, PresumedNamesAndMissesAreNoted) {
     xlat::TypeTable table;
-    std::vector<size_t> misses, presumedHits;
+    xlat::NameLog misses, presumedHits;
     table.Presume({"GUESSED"}, &presumedHits);
     table.RecordMisses(&misses);
     table.Add("TAUGHT");
@@ -181,10 +181,17 @@ TEST(TypeScan, PresumedNamesAndMissesAreNoted) {
     EXPECT_TRUE(table.Contains("TAUGHT"));
     EXPECT_TRUE(table.Contains("int"));
     EXPECT_FALSE(table.Contains("unknown"));
-    EXPECT_EQ(presumedHits, std::vector<size_t>{xlat::TypeTable::HashOf("GUESSED")});
-    EXPECT_EQ(misses, std::vector<size_t>{xlat::TypeTable::HashOf("unknown")});
-    // Once the guesses end, a guessed name is no type unless it is taught.
+    EXPECT_TRUE(presumedHits.Holds("GUESSED"));
+    EXPECT_FALSE(presumedHits.Holds("TAUGHT"));
+    EXPECT_TRUE(misses.Holds("unknown"));
+    EXPECT_FALSE(misses.Holds("GUESSED"));
+    // Once the guesses end, a guessed name is no type unless it is taught,
+    // and lookups are no longer noted.
     table.EndPresuming();
     EXPECT_FALSE(table.Contains("GUESSED"));
-    EXPECT_EQ(misses.size(), 1u);
+    EXPECT_FALSE(misses.Holds("GUESSED"));
+    // A long log keeps every name it was given.
+    for (int i = 0; i < 20000; ++i) misses.Add(xlat::TypeTable::HashOf("name" + std::to_string(i % 5000)));
+    EXPECT_TRUE(misses.Holds("name4999"));
+    EXPECT_TRUE(misses.Holds("unknown"));
 }
