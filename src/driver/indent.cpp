@@ -146,9 +146,11 @@ private:
     Mark DecideMark(std::string_view line, std::string_view upper) {
         Mark mark = Mark::None;
         if (MayMatchAPrefix(line, upper)) {
-            for (const PrefixMark& p : kPrefixMarks)
-                if (StartsWith(p.upper ? upper : line, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
+            for (const PrefixMark& p : kPrefixMarks) {
+                const std::string_view tested = p.upper ? upper : line;
+                if (tested[0] == p.prefix[0] && StartsWith(tested, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
                     mark = p.mark;
+            }
         }
         if (StartsWith(upper, "IF ")) ApplyIfRules(line, upper, mark);
         // Runs on the IF line itself too, right after the IF rules.
