@@ -1,6 +1,7 @@
 // Hostile shapes of input that must still translate in time close to linear
 // in their size: one very long line, a line of very many tokens, a long
-// if/else chain and many structure definitions with no ";" after them.
+// if/else chain, many structure definitions with no ";" after them and one
+// initialiser statement over many lines.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace {
 
-enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon };
+enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser };
 
 // At least `bytes` characters of the given shape.
 std::string AdversarialSource(Shape shape, std::size_t bytes) {
@@ -36,6 +37,13 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
         case kStructsWithoutSemicolon:
             for (int i = 0; s.size() < bytes; ++i) s += "struct S" + std::to_string(i) + " { int a }\n";
             break;
+        case kLongInitialiser:  // one statement over many lines, with comments
+            s = "static const int table[] = {\n";
+            for (int i = 0; s.size() < bytes; ++i)
+                s += "    " + std::to_string(i) + ", " + std::to_string(2 * i) + ", /* row */ " + std::to_string(3 * i) +
+                     ", // " + std::to_string(i) + "\n";
+            s += "    0 };\n";
+            break;
     }
     return s;
 }
@@ -53,7 +61,7 @@ void BM_Adversarial(benchmark::State& state) {
 
 // Every shape at 256 KB and 1 MB: the time per byte should hardly change.
 BENCHMARK(BM_Adversarial)
-    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon}, {256, 1024}})
+    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser}, {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);
 

@@ -163,6 +163,98 @@ int JoinWithNextLine(Translator& t, Join how) {
     return 0;
 }
 
+bool EndsStatement(std::string_view token);
+
+// A statement spread over many lines (a long initialiser list) is joined one
+// line at a time, and every pass before this one runs again over all the
+// text joined so far: time that grows with the square of the statement's
+// length. While that text holds nothing those passes act on (no apostrophe,
+// no comment mark, its quotes paired), they act on the new line alone, so
+// the new line is shaped here as they would shape it and the next line is
+// joined at once. A line that ends the statement, or one that holds
+// anything else, goes the usual way with all the text joined before it.
+
+// Whether `text` holds none of the marks that make the passes before this
+// one act on it: no apostrophe, no "/*" or "*/", no slash-blank-slash (the
+// comment pass takes it for "//").
+bool HoldsNoMarks(std::string_view text) {
+    return text.find('\'') == std::string_view::npos && text.find("/*") == std::string_view::npos &&
+           text.find("*/") == std::string_view::npos && text.find("/ /") == std::string_view::npos;
+}
+
+// Whether the passes before this one leave `text` as it is when more text is
+// joined to it: no marks, its quotes paired, no blank at its ends and no
+// slash at its end.
+bool IsQuietJoinedText(std::string_view text) {
+    return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
+           HoldsNoMarks(text) && std::count(text.begin(), text.end(), '"') % 2 == 0;
+}
+
+// What the passes before this one make of `line` (trimmed) joined to quiet
+// text: the text that stays (`code`) and the comment cut off it. False when
+// the line holds something that this does not follow.
+bool ShapeJoinedLine(std::string_view line, std::string& code, std::string& comment, bool& hasComment) {
+    hasComment = false;
+    if (line.find('\'') != std::string_view::npos || std::count(line.begin(), line.end(), '"') % 2 != 0) return false;
+    code.assign(line);
+    if (code.find('\t') != std::string::npos) code = Replace(code, "\t", "   ");
+    // A block comment that closes on the line is taken for a "//" one.
+    const long opener = InStr(code, "/*");
+    const long closer = InStr(code, "*/");
+    if (opener > 0 && opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
+    else if (opener > 0 || closer > 0) return false;
+    if (code.find("/ /") != std::string::npos || EndsWith(code, "/ ")) return false;
+    bool inLiteral = false;
+    for (size_t i = 0; i + 1 < code.size(); ++i) {
+        if (code[i] == '"') inLiteral = !inLiteral;
+        if (inLiteral || code[i] != '/' || code[i + 1] != '/') continue;
+        // The comment pass trims the line when it cuts a comment off it.
+        comment = code.substr(i + 2);
+        code.resize(i);
+        while (!code.empty() && IsTrimSpace(code.back())) code.pop_back();
+        hasComment = true;
+        break;
+    }
+    return HoldsNoMarks(code);
+}
+
+// Joins the lines of an unfinished statement; see above.
+int JoinStatementLines(Translator& t) {
+    if (!IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::WithBlank);
+    std::string joined = std::move(t.lineText);
+    t.lineText.clear();
+    std::string code, comment;
+    Pieces pieces;
+    for (;;) {
+        const std::string next = NextStatementText(t, Join::WithBlank);
+        WriteJoinComment(t, Join::WithBlank);
+        bool hasComment = false;
+        if (!next.empty() && ShapeJoinedLine(next, code, comment, hasComment)) {
+            // The statement goes on unless the new text ends it (without
+            // new pieces, the last piece is the one that did not end it).
+            CutStatement(code, pieces);
+            if (pieces.empty() || !EndsStatement(pieces.back())) {
+                if (!code.empty()) {
+                    joined += ' ';
+                    joined += code;
+                }
+                if (hasComment) t.lineComment = std::move(comment);
+                if (!IsTrimSpace(joined.back()) && joined.back() != '/') continue;
+                t.lineText = std::move(joined);
+                return JoinWithNextLine(t, Join::WithBlank);
+            }
+        } else if (next.empty()) {
+            continue;  // a blank line adds nothing to the statement
+        }
+        // The line that ends the statement, or one that this does not
+        // follow: the joined text goes through every pass again.
+        joined += ' ';
+        joined += next;
+        t.pendingText = std::move(joined);
+        return 0;
+    }
+}
+
 bool EndsStatement(std::string_view token) { return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv; }
 
 // A line that starts a declaration or a definition: a type name, a storage
@@ -225,7 +317,7 @@ int SplitStatement(Translator& t) {
     const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
     const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
     if (StartsWith(first, "#")) return 1;
-    if (!pieces.empty() && !EndsStatement(last)) return JoinWithNextLine(t, Join::WithBlank);
+    if (!pieces.empty() && !EndsStatement(last)) return JoinStatementLines(t);
     if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
         // The whole line is cut as it always is.
         t.lineText += ' ';
