@@ -1,7 +1,7 @@
 // Hostile shapes of input that must still translate in time close to linear
 // in their size: one very long line, a line of very many tokens, a long
-// if/else chain, many structure definitions with no ";" after them and one
-// initialiser statement over many lines.
+// if/else chain, many structure definitions with no ";" after them, one
+// initialiser statement over many lines and a line of small blocks.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser };
+enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks };
 
 // At least `bytes` characters of the given shape.
 std::string AdversarialSource(Shape shape, std::size_t bytes) {
@@ -44,6 +44,11 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
                      ", // " + std::to_string(i) + "\n";
             s += "    0 };\n";
             break;
+        case kOneLineBlocks:  // a whole function of small blocks on one line
+            s = "int f(int x) { ";
+            while (s.size() < bytes) s += "if (x) { y = 1; } else { y = 2; } while (x < 9) { x++; } ";
+            s += "return x; }\n";
+            break;
     }
     return s;
 }
@@ -61,7 +66,7 @@ void BM_Adversarial(benchmark::State& state) {
 
 // Every shape at 256 KB and 1 MB: the time per byte should hardly change.
 BENCHMARK(BM_Adversarial)
-    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser}, {256, 1024}})
+    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks}, {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);
 

@@ -32,10 +32,15 @@ bool TakePendingPiece(Translator& t) {
     if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
     if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
     const size_t cut = text.find('}', first + 1);
-    if (cut >= last || text[cut + 1] != ' ' || cut + 2 < plain) return false;
+    if (cut >= last) return false;
+    // The rest starts after the blank behind the "}", or at a "}" glued to
+    // it (a pass put "... }" in front of "} ..."); either way it must be
+    // plain tokens.
+    const size_t rest = text[cut + 1] == ' ' ? cut + 2 : cut + 1;
+    if ((text[cut + 1] != ' ' && text[cut + 1] != '}') || rest < plain) return false;
     if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
     t.lineText.assign(text.substr(first, cut + 1 - first));
-    t.pendingText.DropFront(cut + 2);
+    t.pendingText.DropFront(rest);
     t.lineGoesOn = true;
     return true;
 }

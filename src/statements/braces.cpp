@@ -81,8 +81,8 @@ bool WriteSkippedLine(Translator& t, const std::string& line) {
 // closes the loop as "LOOP WHILE ..."; returns true then.
 bool JoinWhileTail(Translator& t, int i) {
     if (i != t.lastToken) return false;
-    if (!Trim(t.pendingText).empty()) {
-        if (!BeginsWithWord(Trim(t.pendingText), "while")) return false;
+    if (!TrimView(t.pendingText).empty()) {
+        if (!BeginsWithWord(TrimView(t.pendingText), "while")) return false;
         t.pendingText = "} " + Trim(t.pendingText);
     } else {
         std::string next;
@@ -186,7 +186,7 @@ void RunDirectivesBeforeElse(Translator& t, std::string line) {
 // Returns the pass result, or -1 to go on with the walk.
 int CloseIfBlock(Translator& t, int i) {
     std::string remembered;
-    if (Trim(t.pendingText).empty()) {
+    if (TrimView(t.pendingText).empty()) {
         std::string look;
         while (!t.AtEnd()) {
             look = t.ReadLine();
@@ -206,7 +206,7 @@ int CloseIfBlock(Translator& t, int i) {
         }
         t.pendingText += look;
     }
-    if (!BeginsWithWord(Trim(t.pendingText), "else")) {
+    if (!BeginsWithWord(TrimView(t.pendingText), "else")) {
         t.pendingBlock = t.PopBlock();
         t.Tok(i).clear();
         RewriteExpression(t);

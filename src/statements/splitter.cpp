@@ -88,7 +88,11 @@ void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
         t.pendingText = PiecesFrom(pieces, from);
         if (ArePlainTokens(pieces, from)) t.pendingText.MarkPlainTokens();
     } else {
+        // Plain tokens in front of a text that is plain tokens from its
+        // start keep the whole text plain.
+        const bool plain = t.pendingText.PlainTokensFrom() == 0 && ArePlainTokens(pieces, from);
         t.pendingText.Prepend(PiecesFrom(pieces, from));
+        if (plain) t.pendingText.MarkPlainTokens();
     }
     pieces.resize(from);
 }
