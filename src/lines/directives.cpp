@@ -95,7 +95,7 @@ void SkipDeadCode(Translator& t) {
 
 }  // namespace
 
-bool IsDirectiveLine(std::string_view line) { return StartsWith(Trim(line), "#"); }
+bool IsDirectiveLine(std::string_view line) { return StartsWith(TrimView(line), "#"); }
 
 std::string DirectiveName(std::string_view line) {
     std::string text = Trim(line);
