@@ -193,9 +193,14 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
         knownTypes = t.types.Names().size();
         t.in = LineSource(text);
         t.in.ShareSourceLines(lines);
-        // Room for about as much BASIC as there is C: the output then seldom
-        // moves while it grows (room not written takes no memory).
-        if (starts.size() > 1) t.out.reserve((part.stop == kNoStop ? text->size() : part.stop) - part.start + 4096);
+        // Room for about as much BASIC as there is C, so that the output
+        // seldom moves while it grows (room not written takes no memory);
+        // the first part's output gets room for all of it, as the others
+        // are appended to it.
+        if (starts.size() > 1) {
+            const size_t end = k == 0 ? text->size() : (part.stop == kNoStop ? text->size() : part.stop);
+            t.out.reserve((end - part.start) + (end - part.start) / 4 + 4096);
+        }
         if (k > 0) {
             t.in.Rewind({part.start, static_cast<long>(std::count(text->begin(), text->begin() + part.start, '\n'))});
             SetPartStartState(t);
@@ -223,6 +228,8 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
     if (parts.size() > 1) {
         size_t total = 0;
         for (const Part& part : parts) total += part.t.out.size();
+        // The first part's output is where the others are appended.
+        written.swap(parts[0].t.out);
         written.reserve(total);
     }
     size_t partsKept = 0;

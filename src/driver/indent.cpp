@@ -244,18 +244,19 @@ std::string IndentOutput(std::string_view basText, const PieceSharing& sharing) 
     // Every piece is indented as if it came first; a later piece is kept
     // when the pieces before it leave the indenter as it stands at the start
     // (between two top-level definitions it does), else indented again.
-    RunSideBySide(pieces.size(), threads, [&pieces](size_t k) {
+    // The first piece's output gets room for all the text (room not written
+    // takes no memory): the others are appended to it.
+    RunSideBySide(pieces.size(), threads, [&pieces, basText](size_t k) {
         Piece& piece = pieces[k];
-        piece.out.reserve(piece.text.size() + piece.text.size() / 4);
+        const size_t room = k == 0 ? basText.size() : piece.text.size();
+        piece.out.reserve(room + room / 4 + 4096);
         IndentLines(piece.indenter, piece.text, piece.out);
     });
-    if (pieces.size() == 1) return std::move(pieces[0].out);
-    std::string result;
-    size_t total = 0;
-    for (const Piece& piece : pieces) total += piece.out.size();
+    std::string result = std::move(pieces[0].out);
+    if (pieces.size() == 1) return result;
+    size_t total = result.size();
+    for (size_t k = 1; k < pieces.size(); ++k) total += pieces[k].out.size();
     result.reserve(total);
-    result += pieces[0].out;
-    std::string().swap(pieces[0].out);
     Indenter* indenter = &pieces[0].indenter;
     for (size_t k = 1; k < pieces.size(); ++k) {
         if (indenter->AtStart()) {

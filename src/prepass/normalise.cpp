@@ -157,17 +157,19 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
       }
     }
   }
+  // Each escaped quote (two characters) becomes one backtick: the text is
+  // closed up in place.
   if (escapedQuotes.empty()) return;
-  std::string out;
-  out.reserve(n);
-  std::size_t from = 0;
-  for (std::size_t at : escapedQuotes) {
-    out.append(text, from, at - from);
-    out += '`';
-    from = at + 2;
+  char* data = text.data();
+  std::size_t write = escapedQuotes.front();
+  for (std::size_t k = 0; k < escapedQuotes.size(); ++k) {
+    data[write++] = '`';
+    const std::size_t from = escapedQuotes[k] + 2;
+    const std::size_t to = k + 1 < escapedQuotes.size() ? escapedQuotes[k + 1] : n;
+    std::memmove(data + write, data + from, to - from);
+    write += to - from;
   }
-  out.append(text, from, std::string::npos);
-  text.swap(out);
+  text.resize(write);
 }
 
 }  // namespace
