@@ -83,11 +83,21 @@ void CycleGuard::Check(const Translator& t, size_t written) {
     if (written + t.out.size() > outputLimit_)
         t.Fatal("Sorry. Got Lost trying to format source", "the translation keeps growing");
     if (t.in.LinesRead() != linesRead_) {
+        recent_.clear();
         seen_.clear();
         linesRead_ = t.in.LinesRead();
     }
-    if (!seen_.insert(StateOf(t)).second)
-        t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
+    constexpr size_t kShortList = 16;
+    const State state = StateOf(t);
+    bool repeated;
+    if (seen_.empty() && recent_.size() < kShortList) {
+        repeated = std::find(recent_.begin(), recent_.end(), state) != recent_.end();
+        if (!repeated) recent_.push_back(state);
+    } else {
+        if (seen_.empty()) seen_.insert(recent_.begin(), recent_.end());
+        repeated = !seen_.insert(state).second;
+    }
+    if (repeated) t.Fatal("Sorry. Got Lost trying to format source", "the same text keeps coming back");
 }
 
 size_t CycleGuard::StateHash::operator()(const State& s) const {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <unordered_set>
+#include <vector>
 
 #include "driver/translator.hpp"
 
@@ -39,6 +40,9 @@ private:
 
     size_t outputLimit_;
     long linesRead_ = -1;
+    // The states seen since the last line was read: a few at a time as a
+    // rule, kept in a short list; a long line's many go into a hash set.
+    std::vector<State> recent_;
     std::unordered_set<State, StateHash> seen_;
 };
 

@@ -19,8 +19,13 @@ PendingWithPrefix::operator std::string() const {
 }
 
 void PendingText::Assign(std::string_view text) {
-    std::string copy(text);  // the text may be a view of this buffer
-    buffer_.swap(copy);
+    const bool aliases = !text.empty() && text.data() >= buffer_.data() && text.data() < buffer_.data() + buffer_.size();
+    if (aliases) {
+        std::string copy(text);  // a view of this very buffer
+        buffer_.swap(copy);
+    } else {
+        buffer_.assign(text);  // keeps the buffer's room
+    }
     start_ = 0;
     marks_ = CountLineMarks(buffer_);
     plainFrom_ = npos;

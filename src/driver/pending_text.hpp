@@ -44,7 +44,12 @@ public:
     friend bool operator==(const PendingText& a, std::string_view b) { return a.View() == b; }
     size_t size() const { return buffer_.size() - start_; }
     bool empty() const { return size() == 0; }
-    void clear() { Assign({}); }
+    void clear() {
+        buffer_.clear();
+        start_ = 0;
+        marks_ = 0;
+        plainFrom_ = npos;
+    }
 
     void Prepend(std::string_view text);
     // Drops the first n characters; the text left must start with a token.
