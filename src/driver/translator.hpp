@@ -43,6 +43,9 @@ inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 // sizes first, where one with a plain literal always compares characters.
 using namespace std::string_view_literals;
 
+// A member added here that lives from one line to the next must also be
+// compared in SameStateBetweenLines (driver/convert.cpp): parts of a file
+// translated side by side are joined only where their states agree.
 struct Translator {
     // ---- token buffer -------------------------------------------------
     // Slots 0..lastToken are the tokens of the current line. Slots above
