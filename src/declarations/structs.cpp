@@ -1,4 +1,3 @@
-#include <cctype>
 
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -20,10 +19,6 @@ void OpenTypeBlock(Translator& t, const std::string& name) {
     t.pendingBlock = BlockRecord{"END TYPE", 0, ""};
     if (!t.IsTypeName(name)) t.AddTypeName(name);
     t.inTypeDef = 1;
-}
-
-bool StartsName(const std::string& token) {
-    return !token.empty() && (std::isalpha(static_cast<unsigned char>(token[0])) || token[0] == '_');
 }
 
 // `struct p1 , * pp ; point {` (a definition that declares variables, its

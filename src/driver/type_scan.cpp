@@ -20,18 +20,6 @@ bool IsDelimiter(char c) {
     }
 }
 
-bool BeginsWithLetter(std::string_view token) {
-    if (token.empty()) return false;
-    const char c = token[0];
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool BeginsWithPunctuation(std::string_view token) {
-    if (token.empty()) return false;
-    const char c = token[0];
-    return c > ' ' && c < 127 && !(c >= '0' && c <= '9') && !BeginsWithLetter(token);
-}
-
 // Every character at its own code, so that a one-character token can be a
 // view of it.
 constexpr auto kPunctuation = [] {
@@ -39,8 +27,6 @@ constexpr auto kPunctuation = [] {
     for (int c = 0; c < 256; ++c) chars[static_cast<size_t>(c)] = static_cast<char>(c);
     return chars;
 }();
-
-bool StartsName(std::string_view token) { return BeginsWithLetter(token) || (!token.empty() && token[0] == '_'); }
 
 class Scanner {
 public:
@@ -120,7 +106,7 @@ private:
         }
         // A statement goes on over lines until it ends like one.
         const std::string_view last = Tok(tokens_.size() - 1);
-        if (last == ";" || last == ")" ) EndStatement();
+        if (last == ";" || last == ")") EndStatement();
     }
 
     void Directive(std::string_view line) {

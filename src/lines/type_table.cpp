@@ -24,6 +24,8 @@ const std::unordered_set<std::string_view>& BuiltInSet() {
 }  // namespace
 
 void NameLog::Tidy() {
+    if (tidy_) return;
+    tidy_ = true;
     std::sort(hashes_.begin(), hashes_.end());
     hashes_.erase(std::unique(hashes_.begin(), hashes_.end()), hashes_.end());
     tidyAt_ = std::max<size_t>(4096, 2 * hashes_.size());

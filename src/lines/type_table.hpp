@@ -17,6 +17,7 @@ class NameLog {
 public:
     void Add(size_t hash) {
         hashes_.push_back(hash);
+        tidy_ = false;
         if (hashes_.size() >= tidyAt_) Tidy();
     }
     // Whether the name's hash was logged.
@@ -26,6 +27,7 @@ private:
     void Tidy();
     std::vector<size_t> hashes_;
     size_t tidyAt_ = 4096;
+    bool tidy_ = true;  // sorted and without repeats since the last Add
 };
 
 class TypeTable {

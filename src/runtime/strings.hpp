@@ -72,6 +72,19 @@ std::string StringOf(long n, char c);
 // "% .15G": a blank in front of non-negative numbers.
 std::string Str(double value);
 
+// How a token begins, in the C locale: a letter (not "_"), punctuation
+// ("_" included, digits not), or a name (a letter or "_"). An empty token
+// begins with none of them.
+inline bool BeginsWithLetter(std::string_view token) {
+    return !token.empty() && ((token[0] >= 'A' && token[0] <= 'Z') || (token[0] >= 'a' && token[0] <= 'z'));
+}
+inline bool BeginsWithPunctuation(std::string_view token) {
+    if (token.empty()) return false;
+    const char c = token[0];
+    return c > ' ' && c < 127 && !(c >= '0' && c <= '9') && !BeginsWithLetter(token);
+}
+inline bool StartsName(std::string_view token) { return BeginsWithLetter(token) || (!token.empty() && token[0] == '_'); }
+
 // The letter case functions change the letters A-Z and a-z only, as the C
 // library's do in the "C" locale that the program runs in.
 inline char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -10,21 +10,6 @@ namespace xlat {
 
 namespace {
 
-// Letters and punctuation of the C locale: "_" and digits are no letters,
-// "_" is punctuation; an empty token begins with neither.
-bool BeginsWithLetter(const std::string& token) {
-    if (token.empty()) return false;
-    char c = token[0];
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool BeginsWithPunctuation(const std::string& token) {
-    if (token.empty()) return false;
-    char c = token[0];
-    bool digit = c >= '0' && c <= '9';
-    return c > ' ' && c < 127 && !digit && !BeginsWithLetter(token);
-}
-
 // Folds two or three type words starting at token i into one; true when a
 // slot was emptied. Tokens are addressed by index: writing a slot may grow
 // the buffer.
