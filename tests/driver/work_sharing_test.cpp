@@ -111,7 +111,7 @@ TEST(WorkSharing, WrongStartsAreTranslatedAgain) {
 TEST(WorkSharing, EveryEndToEndCaseAndRegressionInput) {
     const fs::path root(XLAT_TEST_DATA);
     std::string all;
-    for (const fs::path dir : {root / "e2e" / "cases", root / ".." / "fuzz" / "regressions"}) {
+    for (const fs::path& dir : {root / "e2e" / "cases", root / ".." / "fuzz" / "regressions"}) {
         for (const auto& entry : fs::directory_iterator(dir)) {
             if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
             const std::string source = ReadText(entry.path());

@@ -142,7 +142,9 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
     xlat::PatternMatch match;
     const bool found = xlat::MatchPattern(pattern.get(), c.text, match);
     EXPECT_EQ(found, !c.match.empty()) << c.pattern << " in " << c.text;
-    if (found) EXPECT_EQ(match.Group(0), c.match) << c.pattern << " in " << c.text;
+    if (found) {
+      EXPECT_EQ(match.Group(0), c.match) << c.pattern << " in " << c.text;
+    }
   }
 }
 

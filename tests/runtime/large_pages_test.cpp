@@ -1,0 +1,56 @@
+// The program's large blocks come from their own mappings; these tests run
+// with that allocator (it is linked into the test program as well).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr size_t kMB = size_t{1} << 20;
+
+TEST(LargePages, LargeAndSmallBlocksHoldTheirContent) {
+    // Sizes on both sides of the 1 MB line and of the 2 MB page.
+    for (size_t size : {size_t{1}, kMB - 1, kMB, kMB + 1, 2 * kMB, 2 * kMB + 1, 7 * kMB + 3}) {
+        std::vector<unsigned char> block(size);
+        for (size_t i = 0; i < size; i += 4093) block[i] = static_cast<unsigned char>(i);
+        block[size - 1] = 0x5a;
+        for (size_t i = 0; i + 1 < size; i += 4093) ASSERT_EQ(block[i], static_cast<unsigned char>(i)) << size;
+        EXPECT_EQ(block[size - 1], 0x5a);
+    }
+}
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST(LargePages, LargeBlocksStartOnALargePage) {
+    std::vector<char> large(kMB);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(large.data()) % (2 * kMB), 0u);
+}
+#endif
+
+TEST(LargePages, ManyLargeBlocksAtOnce) {
+    // More blocks than the allocator keeps track of: the rest come from the
+    // ordinary heap, and every one is freed by the right party.
+    std::vector<std::unique_ptr<char[]>> blocks;
+    // (Only some are written: each written block costs a whole large page.)
+    for (int i = 0; i < 300; ++i) blocks.emplace_back(new char[kMB + static_cast<size_t>(i)]);
+    for (int i = 0; i < 300; i += 23) std::memset(blocks[static_cast<size_t>(i)].get(), i, 64);
+    for (int i = 0; i < 300; i += 23) EXPECT_EQ(blocks[static_cast<size_t>(i)][63], static_cast<char>(i));
+    blocks.clear();
+    std::string grown;
+    for (int i = 0; i < 20; ++i) grown.append(kMB / 2, 'x');  // grows through many large blocks
+    EXPECT_EQ(grown.size(), 10 * kMB);
+    EXPECT_EQ(grown.back(), 'x');
+}
+
+TEST(LargePages, ImpossibleSizesFailCleanly) {
+    volatile size_t huge = SIZE_MAX - 4096;  // hidden from the compiler's size checks
+    EXPECT_EQ(::operator new(huge, std::nothrow), nullptr);
+    EXPECT_THROW((void)::operator new(huge), std::bad_alloc);
+    ::operator delete(nullptr);
+}
+
+}  // namespace
