@@ -16,12 +16,48 @@ constexpr std::string_view kBuiltInTypes[] = {
     "WNDCLASSEX", "VARIANT", "va_list", "HINSTANCE", "HDC"};
 
 
-const std::unordered_set<std::string_view>& BuiltInSet() {
-    static const std::unordered_set<std::string_view> set(std::begin(kBuiltInTypes), std::end(kBuiltInTypes));
+const NameSet& BuiltInSet() {
+    static const NameSet set = [] {
+        NameSet names;
+        for (std::string_view name : kBuiltInTypes) names.Insert(name, TypeTable::HashOf(name));
+        return names;
+    }();
     return set;
 }
 
 }  // namespace
+
+size_t NameSet::Find(std::string_view name, size_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (!slot.used || (slot.hash == hash && slot.name == name)) return i;
+    }
+}
+
+bool NameSet::Contains(std::string_view name, size_t hash) const {
+    return count_ != 0 && slots_[Find(name, hash)].used;
+}
+
+void NameSet::Insert(std::string_view name, size_t hash) {
+    if (2 * (count_ + 1) > slots_.size()) Grow();
+    Slot& slot = slots_[Find(name, hash)];
+    if (slot.used) return;
+    slot = Slot{hash, std::string(name), true};
+    ++count_;
+}
+
+void NameSet::Grow() {
+    std::vector<Slot> old(std::max<size_t>(64, 2 * slots_.size()));
+    old.swap(slots_);
+    for (Slot& slot : old)
+        if (slot.used) slots_[Find(slot.name, slot.hash)] = std::move(slot);
+}
+
+void NameSet::Clear() {
+    slots_.clear();
+    count_ = 0;
+}
 
 void NameLog::Tidy() {
     if (tidy_) return;
@@ -39,29 +75,30 @@ bool NameLog::Holds(std::string_view name) {
 TypeTable::TypeTable() { names_.assign(std::begin(kBuiltInTypes), std::end(kBuiltInTypes)); }
 
 bool TypeTable::Contains(std::string_view name) const {
-    if (BuiltInSet().count(name) != 0 || (!added_.empty() && added_.find(name) != added_.end())) return true;
-    if (!presumed_.empty() && presumed_.find(name) != presumed_.end()) {
-        if (presumedLog_) presumedLog_->Add(HashOf(name));
+    const size_t hash = HashOf(name);
+    if (BuiltInSet().Contains(name, hash) || added_.Contains(name, hash)) return true;
+    if (presumed_.Contains(name, hash)) {
+        if (presumedLog_) presumedLog_->Add(hash);
         return true;
     }
-    if (missLog_) missLog_->Add(HashOf(name));
+    if (missLog_) missLog_->Add(hash);
     return false;
 }
 
 void TypeTable::Presume(const std::vector<std::string>& names, NameLog* log) {
-    presumed_.insert(names.begin(), names.end());
+    for (const std::string& name : names) presumed_.Insert(name, HashOf(name));
     presumedLog_ = log;
 }
 
 void TypeTable::EndPresuming() {
-    presumed_.clear();
+    presumed_.Clear();
     presumedLog_ = nullptr;
     missLog_ = nullptr;
 }
 
 void TypeTable::Add(std::string_view name) {
     names_.emplace_back(name);
-    added_.emplace(name);
+    added_.Insert(name, HashOf(name));
 }
 
 void TypeTable::LoadNames(std::string_view fileText) {

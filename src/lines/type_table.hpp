@@ -3,9 +3,9 @@
 // source while it is translated.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace xlat {
@@ -28,6 +28,29 @@ private:
     std::vector<size_t> hashes_;
     size_t tidyAt_ = 4096;
     bool tidy_ = true;  // sorted and without repeats since the last Add
+};
+
+// A set of names, each looked up with a hash the caller computes once for
+// all the sets it asks (open addressing over a power-of-two table).
+class NameSet {
+public:
+    bool Contains(std::string_view name, size_t hash) const;
+    // Adds the name unless it is there already.
+    void Insert(std::string_view name, size_t hash);
+    bool Empty() const { return count_ == 0; }
+    void Clear();
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        std::string name;
+        bool used = false;
+    };
+    // Where the name is, or the free slot where it would go.
+    size_t Find(std::string_view name, size_t hash) const;
+    void Grow();
+    std::vector<Slot> slots_;  // kept at most half full
+    size_t count_ = 0;
 };
 
 class TypeTable {
@@ -57,21 +80,21 @@ public:
     void Presume(const std::vector<std::string>& names, NameLog* log);
     // Drops the presumed names and stops both logs.
     void EndPresuming();
-    static size_t HashOf(std::string_view name) { return NameHash{}(name); }
+    // 64-bit FNV-1a: names are short, and a lookup hashes the name once for
+    // every set it asks and for the logs.
+    static size_t HashOf(std::string_view name) {
+        std::uint64_t hash = 14695981039346656037ull;
+        for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<size_t>(hash);
+    }
 
 private:
-    // Hashing that takes a string_view as it is, so that looking a token up
-    // builds no string.
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-    };
     std::vector<std::string> names_;
     // The names added after the built-in ones, which live in one shared
     // read-only set: a table (the directive probe makes one per look) then
-    // costs no hashing of the built-in names.
-    std::unordered_set<std::string, NameHash, std::equal_to<>> added_;
-    std::unordered_set<std::string, NameHash, std::equal_to<>> presumed_;
+    // costs no copy of the built-in names.
+    NameSet added_;
+    NameSet presumed_;
     NameLog* missLog_ = nullptr;
     NameLog* presumedLog_ = nullptr;
 };

@@ -25,3 +25,21 @@ TEST(TypeTable, ExtraNamesAreTrimmedAndAddedOnce) {
     table.LoadNames("");
     EXPECT_EQ(table.TypeCount(), 40);
 }
+
+// Many names force the set to grow several times; each must still be found
+// (also a name that differs from a known one in its last character only),
+// and a copy of a table keeps what it learnt.
+TEST(TypeTable, LearntNamesSurviveGrowthAndCopies) {
+    TypeTable table;
+    for (int i = 0; i < 500; ++i) table.Add("T" + std::to_string(i));
+    table.Add("T7");  // again: harmless
+    TypeTable copy = table;
+    for (const TypeTable* t : {&table, &copy}) {
+        EXPECT_TRUE(t->Contains("T0"));
+        EXPECT_TRUE(t->Contains("T499"));
+        EXPECT_TRUE(t->Contains("HDC"));
+        EXPECT_FALSE(t->Contains("T500"));
+        EXPECT_FALSE(t->Contains("T"));
+        EXPECT_FALSE(t->Contains(""));
+    }
+}
