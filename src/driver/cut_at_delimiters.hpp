@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,7 @@ public:
 
     CutClass operator[](char c) const { return (*table_)[static_cast<unsigned char>(c)]; }
     bool IsDelimiter(char c) const { return (*this)[c] == CutClass::Delimiter; }
+    const Table& Classes() const { return *table_; }
 
 private:
     static const Table* Known(std::string_view delimiters);
@@ -52,31 +54,27 @@ private:
 // in text order.
 template <class OnPiece, class OnDelimiter>
 void CutAtDelimiters(std::string_view text, const DelimiterSet& delimiters, OnPiece onPiece, OnDelimiter onDelimiter) {
-    const size_t n = text.size();
-    size_t start = 0;  // where the current piece began
-    size_t i = 0;
-    while (i < n) {
-        const CutClass k = delimiters[text[i]];
+    // The table is taken once: the callbacks store views, and the compiler
+    // would otherwise read the table's address again for every character.
+    const DelimiterSet::Table& table = delimiters.Classes();
+    const char* const end = text.data() + text.size();
+    const char* start = text.data();  // where the current piece began
+    const char* at = start;
+    while (at != end) {
+        const CutClass k = table[static_cast<unsigned char>(*at)];
         if (k == CutClass::Plain) {
-            ++i;
+            ++at;
         } else if (k == CutClass::Quote) {
             // The literal runs to the next quote, or to the end of the text.
-            const size_t close = text.find('"', i + 1);
-            i = close == std::string_view::npos ? n : close + 1;
+            const void* close = std::memchr(at + 1, '"', static_cast<size_t>(end - at - 1));
+            at = close == nullptr ? end : static_cast<const char*>(close) + 1;
         } else {
-            if (i > start) onPiece(text.substr(start, i - start));
-            onDelimiter(text[i], text.substr(i, 1));
-            start = ++i;
+            if (at > start) onPiece(std::string_view(start, static_cast<size_t>(at - start)));
+            onDelimiter(*at, std::string_view(at, 1));
+            start = ++at;
         }
     }
-    if (start < n) onPiece(text.substr(start));
-}
-
-// The tokens of `text`, as views into it, appended to `out`.
-inline void CutIntoViews(std::string_view text, const DelimiterSet& delimiters, std::vector<std::string_view>& out) {
-    CutAtDelimiters(
-        text, delimiters, [&out](std::string_view piece) { out.push_back(piece); },
-        [&out](char, std::string_view delimiter) { out.push_back(delimiter); });
+    if (start < end) onPiece(std::string_view(start, static_cast<size_t>(end - start)));
 }
 
 }  // namespace xlat

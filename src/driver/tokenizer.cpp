@@ -97,6 +97,36 @@ void SetText(std::string& slot, std::string_view text) {
     slot.append(text);
 }
 
+// Whether the token `a`, followed directly by `next`, may be joined with it
+// by one of the two passes above: a line with no such pair is left as cut.
+bool MayJoin(std::string_view a, std::string_view next) {
+    if (next.size() != 1) return false;
+    switch (next[0]) {
+        case '=':
+            return a.back() == '^' || (a.size() == 1 && std::string_view("+-/%=!<>").find(a[0]) != std::string_view::npos);
+        case '<':
+            return Is(a, '<');
+        case '>':
+            return Is(a, '>') || Is(a, '-');
+        case '&':
+            return Is(a, '&');
+        default:
+            return false;
+    }
+}
+
+// The tokens of `text`, as views into it, into `v`; returns whether any two
+// tokens side by side may be joined into an operator.
+bool CutIntoTokens(std::string_view text, const DelimiterSet& delimiters, Views& v) {
+    bool mayJoin = false;
+    auto add = [&v, &mayJoin](std::string_view token) {
+        if (!v.empty() && MayJoin(v.back(), token)) mayJoin = true;
+        v.push_back(token);
+    };
+    CutAtDelimiters(text, delimiters, add, [&add](char, std::string_view delimiter) { add(delimiter); });
+    return mayJoin;
+}
+
 bool IsRemovable(std::string_view token) { return token.empty() || (token.size() == 1 && token[0] == ' '); }
 
 }  // namespace
@@ -115,17 +145,20 @@ const DelimiterSet::Table* DelimiterSet::Known(std::string_view delimiters) {
 int Tokenize(Translator& t, std::string_view delimiters) {
     Views& v = t.cutViews;
     v.clear();
-    CutIntoViews(t.lineText, DelimiterSet(delimiters), v);
+    const bool mayJoin = CutIntoTokens(t.lineText, DelimiterSet(delimiters), v);
     if (v.empty()) {
         t.ClearTokens();
         EmitLine(t);
         return 0;
     }
-    // Compound operators are joined for the driver's set of delimiters only.
-    const bool compound = delimiters.data() == kMainDelimiters.data() ? delimiters.size() == kMainDelimiters.size()
-                                                                      : delimiters == kMainDelimiters;
-    if (compound) JoinCompoundOperators(v);
-    JoinTwoCharacterOperators(v);
+    if (mayJoin) {
+        // Compound operators are joined for the driver's set of delimiters only.
+        const bool compound = delimiters.data() == kMainDelimiters.data()
+                                  ? delimiters.size() == kMainDelimiters.size()
+                                  : delimiters == kMainDelimiters;
+        if (compound) JoinCompoundOperators(v);
+        JoinTwoCharacterOperators(v);
+    }
 
     // Into the slots as compaction leaves them: the tokens that are neither
     // empty nor a single blank, then every freed slot holding the old top.
