@@ -144,19 +144,26 @@ std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
 
 namespace {
 
+// Whether `pattern` stands in `text` at `start`. (The patterns are a few
+// characters long: compared here, not by a library call.)
+bool StandsAt(std::string_view text, size_t start, std::string_view pattern) {
+    if (text.size() - start < pattern.size()) return false;
+    for (size_t k = 0; k < pattern.size(); ++k)
+        if (text[start + k] != pattern[k]) return false;
+    return true;
+}
+
 // The first occurrence of `pattern` in `text` at or after `from`. The search
 // runs on the pattern's first character other than a blank: blanks are the
 // most common character of a line.
 size_t FindPattern(std::string_view text, std::string_view pattern, size_t from) {
     size_t anchor = 0;
     while (anchor + 1 < pattern.size() && pattern[anchor] == ' ') ++anchor;
-    if (anchor == 0) return text.find(pattern, from);
     const char c = pattern[anchor];
     for (size_t at = from + anchor; at < text.size(); ++at) {
         at = text.find(c, at);
         if (at == std::string_view::npos) break;
-        const size_t start = at - anchor;
-        if (text.compare(start, pattern.size(), pattern) == 0) return start;
+        if (StandsAt(text, at - anchor, pattern)) return at - anchor;
     }
     return std::string_view::npos;
 }

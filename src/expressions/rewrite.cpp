@@ -185,8 +185,9 @@ void RewriteExpression(Translator& t) {
     }
     text.resize(static_cast<size_t>(out - text.data()));
     // Trailing blanks and colons go.
-    const size_t end = text.find_last_not_of(" :");
-    text.resize(end == std::string::npos ? 0 : end + 1);
+    size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == ':')) --end;
+    text.resize(end);
     ApplyOperatorTable(t);
     EmitLine(t);
 }

@@ -137,10 +137,13 @@ bool MayBeRenamed(char c) {
     }
 }
 
-// Renames token i where it must be; true when a slot was emptied.
+// Renames token i (not empty) where it must be; true when a slot was emptied.
 bool RenameIdentifierAt(Translator& t, int i) {
+    // A word is only compared with the renamed words of its first letter.
+    // (No new name is one of the words, so at most one applies.)
+    const char first = ToLowerAscii(t.TokAt(i)[0]);
     for (const auto& rename : kRenames)
-        if (LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
+        if (rename[0][0] == first && LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
     if (LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
     // "unsigned" in other letter cases, before int, char or long.
     if (LCaseEquals(t.TokAt(i), "unsigned")) {
