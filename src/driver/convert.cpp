@@ -169,14 +169,17 @@ void Prepare(std::string_view source, unsigned threads, std::string& text, std::
         if (failure) std::rethrow_exception(failure);
 }
 
-}  // namespace
-
-Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile, const WorkSharing& sharing) {
+// Translates `source`; `owned`, when given, holds the source and is emptied
+// as soon as the source is normalised.
+Conversion Translate(std::string_view source, std::string* owned, std::string_view typeNamesFile,
+                     const WorkSharing& sharing) {
     const unsigned threads = sharing.threads ? sharing.threads : CoreCount();
-    const bool shared = threads > 1 && source.size() >= 2 * sharing.partBytes;
+    const size_t sourceSize = source.size();
+    const bool shared = threads > 1 && sourceSize >= 2 * sharing.partBytes;
     std::string normalised;
     std::vector<long> lineMap;
     Prepare(source, shared ? threads : 1, normalised, lineMap);
+    if (owned) std::string().swap(*owned);
     const auto text = std::make_shared<const std::string>(std::move(normalised));
     const auto lines = std::make_shared<const std::vector<long>>(std::move(lineMap));
 
@@ -187,7 +190,7 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
     parts.reserve(starts.size());
     size_t knownTypes = 0;
     for (size_t k = 0; k < starts.size(); ++k) {
-        Part& part = parts.emplace_back(starts[k], k + 1 < starts.size() ? starts[k + 1] : kNoStop, source.size());
+        Part& part = parts.emplace_back(starts[k], k + 1 < starts.size() ? starts[k + 1] : kNoStop, sourceSize);
         Translator& t = part.t;
         t.types.LoadNames(typeNamesFile);
         knownTypes = t.types.Names().size();
@@ -272,6 +275,16 @@ Conversion TranslateSource(std::string_view source, std::string_view typeNamesFi
                                          t.blockStack[static_cast<size_t>(i)].closer});
     }
     return result;
+}
+
+}  // namespace
+
+Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile, const WorkSharing& sharing) {
+    return Translate(source, nullptr, typeNamesFile, sharing);
+}
+
+Conversion TranslateOwnedSource(std::string&& source, std::string_view typeNamesFile, const WorkSharing& sharing) {
+    return Translate(source, &source, typeNamesFile, sharing);
 }
 
 }  // namespace xlat

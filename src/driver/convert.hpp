@@ -47,5 +47,9 @@ struct WorkSharing {
 // file of extra type names (one per line); empty when there is none.
 Conversion TranslateSource(std::string_view source, std::string_view typeNamesFile = {},
                            const WorkSharing& sharing = {});
+// The same for a source the caller gives up: its memory goes as soon as the
+// source is normalised, before the translation proper (for large files).
+Conversion TranslateOwnedSource(std::string&& source, std::string_view typeNamesFile = {},
+                                const WorkSharing& sharing = {});
 
 }  // namespace xlat

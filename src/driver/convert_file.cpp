@@ -1,5 +1,7 @@
 #include "driver/convert_file.hpp"
 
+#include <utility>
+
 #include "driver/convert.hpp"
 #include "driver/indent.hpp"
 #include "runtime/platform.hpp"
@@ -39,8 +41,7 @@ int ConvertFile(const std::string& argument, const std::string& typeNamesPath, s
     std::string typeNames;
     if (Exist(typeNamesPath) && !ReadWholeFile(typeNamesPath, typeNames)) return CantOpen(err, typeNamesPath);
 
-    Conversion result = TranslateSource(source, typeNames);
-    std::string().swap(source);  // not needed any more: its memory goes before indenting
+    Conversion result = TranslateOwnedSource(std::move(source), typeNames);
 
     if (result.verdict == Verdict::Fatal) {
         // What was translated before the stop is kept, unindented.

@@ -21,13 +21,15 @@ xlat::Conversion InOnePiece(const std::string& source) {
     return xlat::TranslateSource(source, {}, sharing);
 }
 
-// As many parts as the text has places to cut it (at most 64), on two threads.
+// As many parts as the text has places to cut it (at most 64), on two
+// threads; the translation is given its own copy of the source, which it
+// frees as soon as it has normalised it (as the command does).
 xlat::Conversion InParts(const std::string& source) {
     xlat::WorkSharing sharing;
     sharing.threads = 2;
     sharing.partBytes = 1;
     sharing.maxParts = 64;
-    return xlat::TranslateSource(source, {}, sharing);
+    return xlat::TranslateOwnedSource(std::string(source), {}, sharing);
 }
 
 void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversion& b, const std::string& what) {
