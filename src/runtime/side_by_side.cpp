@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <mutex>
 #include <vector>
 
 #if !defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)
@@ -21,8 +23,17 @@ unsigned CoreCount() {
 
 void RunSideBySide(size_t count, unsigned threads, const std::function<void(size_t)>& work) {
     std::atomic<size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failureLock;
     auto takeWork = [&] {
-        for (size_t k = next++; k < count; k = next++) work(k);
+        try {
+            for (size_t k = next++; k < count; k = next++) work(k);
+        } catch (...) {
+            // An exception must not leave a thread: it ends the process.
+            next = count;
+            std::lock_guard<std::mutex> hold(failureLock);
+            if (!failure) failure = std::current_exception();
+        }
     };
 #ifdef XLAT_HAS_THREADS
     std::vector<std::thread> helpers;
@@ -38,6 +49,7 @@ void RunSideBySide(size_t count, unsigned threads, const std::function<void(size
     (void)threads;
     takeWork();
 #endif
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace xlat
