@@ -465,6 +465,8 @@ class Compiler {
     p.filler = filler;
     p.fillerMinimum = minimum;
     p.fillerLeadOffset = leadOffset;
+    const auto isLineBreak = [](char c) { return c == '\r' || c == '\n'; };
+    p.fillerFromLead = isLineBreak(word[0]) && !isLineBreak(lead[0]);
   }
 
   std::string_view src_;
@@ -502,7 +504,7 @@ class Matcher {
     if (pattern_.anchored) {
       if (Try(begin)) found = begin;
     } else if (!pattern_.fillerWord.empty()) {
-      found = SearchBackFromWord(begin, end);
+      found = pattern_.fillerFromLead ? SearchOnFromLead(begin, end) : SearchBackFromWord(begin, end);
     } else if (!pattern_.searchLiteral.empty()) {
       const std::string& lit = pattern_.searchLiteral;
       const std::size_t d = pattern_.searchOffset;
@@ -578,6 +580,24 @@ class Matcher {
       if (q - r < p.fillerMinimum || r < before) continue;
       if (all.compare(r - p.fillerLead.size(), p.fillerLead.size(), p.fillerLead) != 0) continue;
       const char* start = begin + (r - before);
+      if (Try(start)) return start;
+    }
+    return nullptr;
+  }
+
+  // The same from each place of the lead: on over the filler run, then the
+  // word after it. Both give the same starts in the same order, as the run
+  // between lead and word is always the longest one there.
+  const char* SearchOnFromLead(const char* begin, const char* end) {
+    const CompiledPattern& p = pattern_;
+    const std::string_view all(begin, static_cast<std::size_t>(end - begin));
+    for (std::size_t q = all.find(p.fillerLead, p.fillerLeadOffset); q != std::string_view::npos && !failed_;
+         q = all.find(p.fillerLead, q + 1)) {
+      const std::size_t run = q + p.fillerLead.size();
+      std::size_t r = run;
+      while (r < all.size() && all[r] == p.filler) ++r;
+      if (r - run < p.fillerMinimum || all.compare(r, p.fillerWord.size(), p.fillerWord) != 0) continue;
+      const char* start = begin + (q - p.fillerLeadOffset);
       if (Try(start)) return start;
     }
     return nullptr;

@@ -124,6 +124,9 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
   auto shifted = Compile("a(bc[-]*de)");
   EXPECT_EQ(shifted->fillerLeadOffset, 0u);
   EXPECT_EQ(shifted->fillerLead, "abc");
+  // A word that begins with a line break is found from the lead instead.
+  EXPECT_FALSE(lineStruct->fillerFromLead);
+  EXPECT_TRUE(Compile("(}[ ]*\r\n[ ]*while)")->fillerFromLead);
 
   struct Case {
     std::string pattern, text, match;
@@ -136,6 +139,9 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
       {"(typedef[ ]+struct)", "typedef\tstruct", ""},
       {"x(ab[-]*cd)", "xabcd", "xabcd"},
       {"x(ab[-]*cd)", "ab--cd xab-cd", "xab-cd"},
+      {"(}[ ]*\r\n[ ]*while)", "} x\r\nwhile }}\r\n  while", "}\r\n  while"},
+      {"(}[ ]*\r\n[ ]*while)", "}  \r\n whilst\r\n}", ""},
+      {"(}[ ]+\r\nw)", "}\r\nw } \r\nw", "} \r\nw"},
   };
   for (const Case& c : cases) {
     auto pattern = Compile(c.pattern);
