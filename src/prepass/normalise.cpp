@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "prepass/char_finder.hpp"
 #include "prepass/pattern.hpp"
 
 namespace xlat {
@@ -92,14 +93,10 @@ std::string PrepareText(std::string_view source) {
 // a backtick, as rule 5 does with the others.
 void ReplaceEscapedQuotesLeft(std::string& text) {
   enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
-  // Only the characters that can change the reading are looked at; the
-  // escaped quotes to replace are noted first, so that a text without one
-  // is not copied.
-  static constexpr auto kCodeStops = [] {
-    std::array<bool, 256> stops{};
-    stops['"'] = stops['\''] = stops['/'] = true;
-    return stops;
-  }();
+  // In code only the characters that can change the reading are looked at;
+  // the escaped quotes to replace are noted first, so that a text without
+  // one is not copied.
+  CharFinder<3> codeStops(text, {'"', '\'', '/'});
   const char* s = text.data();
   const std::size_t n = text.size();
   std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
@@ -107,7 +104,7 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
   while (i < n) {
     switch (in) {
       case In::Code:
-        while (i < n && !kCodeStops[static_cast<unsigned char>(s[i])]) ++i;
+        i = codeStops.Next(i);
         if (i == n) break;
         if (s[i] == '"') {
           in = In::String;
