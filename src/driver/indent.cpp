@@ -28,7 +28,7 @@ bool EndsWithWord(std::string_view text, std::string_view lower) {
 }
 size_t FindWord(std::string_view text, std::string_view lower) {
     for (size_t i = 0; i + lower.size() <= text.size(); ++i)
-        if (LCaseEquals(text.substr(i, lower.size()), lower)) return i;
+        if (ToLowerAscii(text[i]) == lower[0] && LCaseEquals(text.substr(i, lower.size()), lower)) return i;
     return std::string_view::npos;
 }
 

@@ -127,6 +127,10 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
   // A word that begins with a line break is found from the lead instead.
   EXPECT_FALSE(lineStruct->fillerFromLead);
   EXPECT_TRUE(Compile("(}[ ]*\r\n[ ]*while)")->fillerFromLead);
+  // A second run and word after the word are checked before a start is tried,
+  // unless the second word could begin with its filler.
+  EXPECT_EQ(Compile("(}[ ]*\r\n[ ]*while)")->nextWord, "while");
+  EXPECT_EQ(Compile("(ab[ ]*cd)([ ]* e)")->nextWord, "");
 
   struct Case {
     std::string pattern, text, match;
@@ -142,6 +146,8 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
       {"(}[ ]*\r\n[ ]*while)", "} x\r\nwhile }}\r\n  while", "}\r\n  while"},
       {"(}[ ]*\r\n[ ]*while)", "}  \r\n whilst\r\n}", ""},
       {"(}[ ]+\r\nw)", "}\r\nw } \r\nw", "} \r\nw"},
+      {"(ab[ ]*cd)[ ]+(ef)", "abcdef ab  cd  eg abcd ef", "abcd ef"},
+      {"(ab[ ]*cd)([ ]* e)", "abcde abcd  e", "abcd  e"},
   };
   for (const Case& c : cases) {
     auto pattern = Compile(c.pattern);
