@@ -66,19 +66,18 @@ void ApplyRule(int index, std::string& text, std::string& spare) {
   }
 }
 
-// Every LF not preceded by CR becomes CR LF; a CR LF is put in front.
+// Every LF not preceded by CR becomes CR LF; a CR LF is put in front. The
+// text between two such LFs is copied in one piece.
 std::string PrepareText(std::string_view source) {
   std::string text;
   text.reserve(source.size() + source.size() / 8 + 256);
   text.append("\r\n");
-  std::size_t from = 0;
-  for (;;) {
-    const void* lf = from < source.size() ? std::memchr(source.data() + from, '\n', source.size() - from) : nullptr;
-    if (lf == nullptr) break;
-    std::size_t at = static_cast<const char*>(lf) - source.data();
+  std::size_t from = 0;  // the source before `from` is in the text
+  CharFinder<1> lineFeeds(source, {'\n'});
+  for (std::size_t at = lineFeeds.Next(0); at < source.size(); at = lineFeeds.Next(at + 1)) {
+    if (at > 0 && source[at - 1] == '\r') continue;
     text.append(source.data() + from, at - from);
-    if (at == 0 || source[at - 1] != '\r') text.push_back('\r');
-    text.push_back('\n');
+    text.append("\r\n", 2);
     from = at + 1;
   }
   text.append(source.data() + from, source.size() - from);
