@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 #include "runtime/side_by_side.hpp"
@@ -19,10 +21,30 @@ constexpr long kFirstCommentColumn = 59;
 
 enum class Mark { None, Indent, Outdent, Else, ElseIf };
 
+// Case-blind searches for a word given in lower case, without a copy of
+// the line in one case.
+bool EndsWithWord(std::string_view text, std::string_view lower) {
+    return text.size() >= lower.size() && LCaseEquals(text.substr(text.size() - lower.size()), lower);
+}
+size_t FindWord(std::string_view text, std::string_view lower) {
+    for (size_t i = 0; i + lower.size() <= text.size(); ++i)
+        if (ToLowerAscii(text[i]) == lower[0] && LCaseEquals(text.substr(i, lower.size()), lower)) return i;
+    return std::string_view::npos;
+}
+
+// The code part of a line: the text before its first apostrophe, without
+// trailing blanks.
+std::string_view CodePart(std::string_view line) {
+    line = line.substr(0, line.find('\''));
+    while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+    return line;
+}
+
+// The tests below see the trimmed line (never empty).
 // The FUNCTION = line assigns the function's result; it opens nothing.
 bool HoldsNoAssignment(std::string_view line) { return !Contains(line, "="); }
 // A lone END ends the program; it closes nothing.
-bool IsNotLoneEnd(std::string_view line) { return RTrim(UCase(line)) != "END"; }
+bool IsNotLoneEnd(std::string_view line) { return !LCaseEquals(line, "end"); }
 
 struct PrefixMark {
     std::string_view prefix;
@@ -31,7 +53,8 @@ struct PrefixMark {
     bool (*alsoNeeds)(std::string_view line) = nullptr;
 };
 
-// Tested in this order on the normalised line; a later match wins.
+// Tested in this order on the trimmed line followed by one blank; a later
+// match wins.
 constexpr std::array<PrefixMark, 24> kPrefixMarks = {{
     {"DO ", true, Mark::Indent},
     {"WHILE ", true, Mark::Indent},
@@ -59,24 +82,27 @@ constexpr std::array<PrefixMark, 24> kPrefixMarks = {{
     {"ELSEIF", true, Mark::ElseIf},
 }};
 
-constexpr size_t kLongestPrefix = [] {
-    size_t longest = 0;
-    for (const PrefixMark& p : kPrefixMarks) longest = std::max(longest, p.prefix.size());
-    return longest;
+// For each first character of a line, the prefixes (one bit each, in table
+// order) that may match it.
+constexpr auto kPrefixesByFirstChar = [] {
+    std::array<std::uint32_t, 256> table{};
+    for (size_t k = 0; k < kPrefixMarks.size(); ++k) {
+        const char first = kPrefixMarks[k].prefix[0];
+        table[static_cast<unsigned char>(first)] |= std::uint32_t{1} << k;
+        if (kPrefixMarks[k].upper) table[static_cast<unsigned char>(first - 'A' + 'a')] |= std::uint32_t{1} << k;
+    }
+    return table;
 }();
 
-// The first characters of the prefixes: a line that starts with none of
-// them (in upper case or as it is) matches no prefix.
-constexpr std::string_view kPrefixFirsts = "CDEFLNRSTWg";
-
-bool MayMatchAPrefix(std::string_view line, std::string_view upper) {
-    return !line.empty() && (kPrefixFirsts.find(upper[0]) != std::string_view::npos ||
-                             kPrefixFirsts.find(line[0]) != std::string_view::npos);
+// Whether the line followed by one blank starts with `prefix`; with
+// `ignoreCase` the prefix is given in upper case.
+bool PaddedStartsWith(std::string_view line, std::string_view prefix, bool ignoreCase) {
+    if (line.size() + 1 < prefix.size()) return false;
+    const size_t compared = std::min(line.size(), prefix.size());
+    for (size_t i = 0; i < compared; ++i)
+        if ((ignoreCase ? ToUpperAscii(line[i]) : line[i]) != prefix[i]) return false;
+    return compared == prefix.size() || prefix[compared] == ' ';
 }
-
-// The code part of a line: the text before its first apostrophe, without
-// trailing blanks.
-std::string CodePart(std::string_view line) { return RTrim(Extract(line, "'")); }
 
 class Indenter {
 public:
@@ -85,25 +111,14 @@ public:
 
     // Appends the re-indented line (without its line end) to `out`.
     void IndentLine(std::string_view rawLine, std::string& out) {
-        // Earlier indentation is discarded; a non-empty line ends in exactly
-        // one blank, which the keyword tests rely on.
-        const std::string_view trimmed = TrimView(rawLine);
-        line_.clear();
-        if (!trimmed.empty()) {
-            line_.append(trimmed);
-            line_ += ' ';
-        }
+        // Earlier indentation is discarded; a blank line stays empty and
+        // changes nothing.
+        const std::string_view line = TrimView(rawLine);
+        if (line.empty()) return;
         // Between two "$HEADER" lines stands C text kept as it is: its words
         // open and close no BASIC block.
-        const bool headerLine = trimmed == "$HEADER";
-        Mark mark = Mark::None;
-        if (!inHeader_ && !headerLine) {
-            // The prefixes need the first few characters in upper case; only
-            // the IF rules look at the whole line.
-            UpperCase(line_, kLongestPrefix);
-            if (StartsWith(upper_, "IF ")) UpperCase(line_, line_.size());
-            mark = DecideMark(line_, upper_);
-        }
+        const bool headerLine = line == "$HEADER";
+        const Mark mark = inHeader_ || headerLine ? Mark::None : DecideMark(line);
         if (headerLine) inHeader_ = !inHeader_;
 
         long column = indent_;
@@ -119,40 +134,24 @@ public:
                 break;
             case Mark::None: break;
         }
-        // A blank line stays empty; the line itself ends in no blank.
-        if (trimmed.empty()) return;
-        if (trimmed.find('\'') == std::string_view::npos) {
-            out.append(static_cast<size_t>(column), ' ');
-            out.append(trimmed);
-            return;
-        }
-        out += RTrim(AlignComment(Space(column) + std::string(trimmed)));
+        out.append(static_cast<size_t>(column), ' ');
+        AppendAligningComment(line, column, out);
     }
 
 private:
     long indent_ = 0;
     bool continued_ = false;  // an IF condition continues on the next line
     bool inHeader_ = false;   // inside a "$HEADER" block of C text
-    std::string line_, upper_;  // buffers kept from line to line
 
-    // upper_ = the first `length` characters of `line` in upper case.
-    void UpperCase(std::string_view line, size_t length) {
-        upper_.assign(line.substr(0, length));
-        // The letters of the C locale, which the program never changes.
-        for (char& c : upper_)
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-
-    Mark DecideMark(std::string_view line, std::string_view upper) {
+    Mark DecideMark(std::string_view line) {
         Mark mark = Mark::None;
-        if (MayMatchAPrefix(line, upper)) {
-            for (const PrefixMark& p : kPrefixMarks) {
-                const std::string_view tested = p.upper ? upper : line;
-                if (tested[0] == p.prefix[0] && StartsWith(tested, p.prefix) && (!p.alsoNeeds || p.alsoNeeds(line)))
-                    mark = p.mark;
-            }
+        for (std::uint32_t candidates = kPrefixesByFirstChar[static_cast<unsigned char>(line[0])]; candidates != 0;
+             candidates &= candidates - 1) {
+            const PrefixMark& p = kPrefixMarks[static_cast<size_t>(std::countr_zero(candidates))];
+            if (PaddedStartsWith(line, p.prefix, p.upper) && (!p.alsoNeeds || p.alsoNeeds(line)))
+                mark = p.mark;
         }
-        if (StartsWith(upper, "IF ")) ApplyIfRules(line, upper, mark);
+        if (PaddedStartsWith(line, "IF ", true)) ApplyIfRules(line, mark);
         // Runs on the IF line itself too, right after the IF rules.
         if (continued_) ApplyContinuationRule(line, mark);
         return mark;
@@ -160,11 +159,11 @@ private:
 
     // An IF opens a level when the line ends with THEN, when only a comment
     // follows THEN, or when the condition continues on the next line.
-    void ApplyIfRules(std::string_view line, std::string_view upper, Mark& mark) {
-        if (Right(upper, 5) == "THEN ") mark = Mark::Indent;
-        long then = InStr(upper, "THEN");
-        std::string afterThen = Trim(then > 0 ? Mid(line, then + 4) : Mid(line, 4));
-        if (StartsWith(afterThen, "'")) mark = Mark::Indent;
+    void ApplyIfRules(std::string_view line, Mark& mark) {
+        if (EndsWithWord(line, "then")) mark = Mark::Indent;
+        const size_t then = FindWord(line, "then");
+        const size_t rest = then != std::string_view::npos ? then + 4 : 3;  // after THEN, else after "IF "
+        if (StartsWith(TrimView(line.substr(std::min(rest, line.size()))), "'")) mark = Mark::Indent;
         if (EndsWith(CodePart(line), "_")) {
             mark = Mark::Indent;
             continued_ = true;
@@ -174,22 +173,30 @@ private:
     // The line that holds the THEN of a continued IF: when a statement
     // follows the THEN it was a one-line IF after all, and its level goes.
     void ApplyContinuationRule(std::string_view line, Mark& mark) {
-        std::string code = UCase(CodePart(line) + " ");
-        if (!Contains(code, "THEN")) return;
-        if (Right(code, 5) != "THEN ") mark = Mark::Outdent;
+        const std::string_view code = CodePart(line);
+        if (FindWord(code, "then") == std::string_view::npos) return;
+        if (!EndsWithWord(code, "then")) mark = Mark::Outdent;
         continued_ = false;
     }
 
-    // Moves a trailing comment to the first grid column past the code.
-    static std::string AlignComment(const std::string& line) {
-        if (!Contains(line, "'")) return line;
-        std::string code = CodePart(line);
-        const long length = static_cast<long>(code.size());
-        // An apostrophe inside a string literal, or a comment on its own line.
-        if (code.empty() || Tally(code, "\"") % 2 != 0) return line;
-        long column = kFirstCommentColumn;
-        while (length >= column) column += 10;
-        return code + Space(column - length) + "'" + Remain(line, "'");
+    // Appends the line that stands at `column`, its trailing comment moved to
+    // the first grid column past the code.
+    static void AppendAligningComment(std::string_view line, long column, std::string& out) {
+        const size_t apostrophe = line.find('\'');
+        const std::string_view code = CodePart(line);
+        // No comment, a comment on its own line, or an apostrophe inside a
+        // string literal.
+        if (apostrophe == std::string_view::npos || code.empty() ||
+            std::count(code.begin(), code.end(), '"') % 2 != 0) {
+            out.append(line);
+            return;
+        }
+        const long length = column + static_cast<long>(code.size());
+        long commentColumn = kFirstCommentColumn;
+        while (length >= commentColumn) commentColumn += 10;
+        out.append(code);
+        out.append(static_cast<size_t>(commentColumn - length), ' ');
+        out.append(line.substr(apostrophe));
     }
 };
 

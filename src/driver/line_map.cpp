@@ -1,5 +1,7 @@
 #include "driver/line_map.hpp"
 
+#include "prepass/char_finder.hpp"
+
 namespace xlat {
 
 namespace {
@@ -22,8 +24,10 @@ std::vector<long> MapNormalisedLines(std::string_view source) {
     source = source.substr(0, source.find('\0'));
     std::vector<long> map{1};
     long line = 1;
+    // Only these characters can begin a line or join two.
+    CharFinder<3> stops(source, {'}', '*', '\n'});
     size_t i = 0;
-    while (i < source.size()) {
+    while ((i = stops.Next(i)) < source.size()) {
         char c = source[i];
         if (c == '}') {
             // "}", blanks, a line break, blanks and "while" become one line.

@@ -1,5 +1,6 @@
 #include "driver/type_scan.hpp"
 
+#include <algorithm>
 #include <array>
 #include <unordered_set>
 
@@ -9,16 +10,15 @@ namespace xlat {
 
 namespace {
 
-bool IsDelimiter(char c) {
-    switch (c) {
-        case ' ': case '\t': case '[': case ']': case '(': case ')': case '{': case '}': case ':': case ';':
-        case ',': case '*': case '=': case '!': case '-': case '+': case '<': case '>': case '/': case '%':
-        case '&': case '"': case '\'': case '\r':
-            return true;
-        default:
-            return false;
-    }
-}
+// The characters that end a word.
+constexpr auto kDelimiters = [] {
+    std::array<bool, 256> delimiters{};
+    for (char c : std::string_view(" \t[](){}:;,*=!-+<>/%&\"'\r")) delimiters[static_cast<unsigned char>(c)] = true;
+    return delimiters;
+}();
+
+bool IsDelimiter(char c) { return kDelimiters[static_cast<unsigned char>(c)]; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // Every character at its own code, so that a one-character token can be a
 // view of it.
@@ -83,6 +83,14 @@ private:
                 if (close == std::string_view::npos) return;
                 inComment_ = false;
                 i = close + 2;
+            } else if (!IsDelimiter(c)) {
+                size_t end = i + 1;
+                while (end < line.size() && !IsDelimiter(line[end])) ++end;
+                Add(line.substr(i, end - i));
+                i = end;
+            } else if (IsBlank(c)) {
+                do ++i;
+                while (i < line.size() && IsBlank(line[i]));
             } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
                 break;
             } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '*') {
@@ -94,14 +102,9 @@ private:
                 while (close < line.size() && line[close] != c) close += line[close] == '\\' ? 2 : 1;
                 Add(c == '"' ? std::string_view("\"") : std::string_view("'"));
                 i = close + 1;
-            } else if (IsDelimiter(c)) {
-                if (c != ' ' && c != '\t' && c != '\r') Punctuation(c);
-                ++i;
             } else {
-                size_t end = i;
-                while (end < line.size() && !IsDelimiter(line[end])) ++end;
-                Add(line.substr(i, end - i));
-                i = end;
+                Punctuation(c);
+                ++i;
             }
         }
         // A statement goes on over lines until it ends like one.
@@ -141,11 +144,25 @@ private:
         tokens_.clear();
     }
 
+    // The words that can begin a fold below.
+    static bool BeginsFold(std::string_view word) {
+        switch (word.size()) {
+            case 4: return word == "long";
+            case 5: return word == "const" || word == "short" || word == "ULONG";
+            case 6: return word == "signed" || word == "USHORT";
+            case 8: return word == "unsigned";
+            default: return false;
+        }
+    }
+
     // The folds of multi-word C types that decide a type word.
     void FoldTypeWords() {
+        // Most statements hold nothing to fold: they are kept as they are.
+        const auto from = std::find_if(tokens_.begin(), tokens_.end(), BeginsFold);
+        if (from == tokens_.end()) return;
         std::vector<std::string_view>& folded = folded_;
-        folded.clear();
-        for (size_t i = 0; i < tokens_.size(); ++i) {
+        folded.assign(tokens_.begin(), from);
+        for (size_t i = static_cast<size_t>(from - tokens_.begin()); i < tokens_.size(); ++i) {
             const std::string_view a = Tok(i), b = Tok(i + 1);
             if (a == "const" && (b == "char" || b == "BYTE") && Tok(i + 2) == "*") {
                 folded.emplace_back(b == "char" ? "LPCCH" : "LPCBYTE");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "prepass/char_finder.hpp"
 #include "prepass/pattern.hpp"
 
 namespace xlat {
@@ -65,19 +66,18 @@ void ApplyRule(int index, std::string& text, std::string& spare) {
   }
 }
 
-// Every LF not preceded by CR becomes CR LF; a CR LF is put in front.
+// Every LF not preceded by CR becomes CR LF; a CR LF is put in front. The
+// text between two such LFs is copied in one piece.
 std::string PrepareText(std::string_view source) {
   std::string text;
   text.reserve(source.size() + source.size() / 8 + 256);
   text.append("\r\n");
-  std::size_t from = 0;
-  for (;;) {
-    const void* lf = from < source.size() ? std::memchr(source.data() + from, '\n', source.size() - from) : nullptr;
-    if (lf == nullptr) break;
-    std::size_t at = static_cast<const char*>(lf) - source.data();
+  std::size_t from = 0;  // the source before `from` is in the text
+  CharFinder<1> lineFeeds(source, {'\n'});
+  for (std::size_t at = lineFeeds.Next(0); at < source.size(); at = lineFeeds.Next(at + 1)) {
+    if (at > 0 && source[at - 1] == '\r') continue;
     text.append(source.data() + from, at - from);
-    if (at == 0 || source[at - 1] != '\r') text.push_back('\r');
-    text.push_back('\n');
+    text.append("\r\n", 2);
     from = at + 1;
   }
   text.append(source.data() + from, source.size() - from);
@@ -92,14 +92,10 @@ std::string PrepareText(std::string_view source) {
 // a backtick, as rule 5 does with the others.
 void ReplaceEscapedQuotesLeft(std::string& text) {
   enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
-  // Only the characters that can change the reading are looked at; the
-  // escaped quotes to replace are noted first, so that a text without one
-  // is not copied.
-  static constexpr auto kCodeStops = [] {
-    std::array<bool, 256> stops{};
-    stops['"'] = stops['\''] = stops['/'] = true;
-    return stops;
-  }();
+  // In code only the characters that can change the reading are looked at;
+  // the escaped quotes to replace are noted first, so that a text without
+  // one is not copied.
+  CharFinder<3> codeStops(text, {'"', '\'', '/'});
   const char* s = text.data();
   const std::size_t n = text.size();
   std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
@@ -107,7 +103,7 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
   while (i < n) {
     switch (in) {
       case In::Code:
-        while (i < n && !kCodeStops[static_cast<unsigned char>(s[i])]) ++i;
+        i = codeStops.Next(i);
         if (i == n) break;
         if (s[i] == '"') {
           in = In::String;

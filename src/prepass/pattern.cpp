@@ -433,13 +433,17 @@ class Compiler {
     finish();
   }
 
-  // The node at `repeat` repeats one character and follows the literal
-  // `lead`; when a literal word comes next (past zero-width group marks),
-  // the filler hint is set.
-  static void DeriveFillerHint(CompiledPattern& p, std::size_t repeat, const std::string& lead, std::size_t leadOffset,
-                               std::size_t minimum) {
-    const std::vector<std::uint8_t>& prog = p.program;
-    char filler = 0;
+  static bool IsGroupMark(std::uint8_t op) {
+    return (op > kNodeGroupStart && op < kNodeGroupStart + kPatternGroups) ||
+           (op > kNodeGroupEnd && op < kNodeGroupEnd + kPatternGroups);
+  }
+
+  // When the node at `repeat` repeats one character and a literal word comes
+  // next (past zero-width group marks): the character, the word and the
+  // word's node. Otherwise kNoNode.
+  static std::size_t FillerAndWord(const std::vector<std::uint8_t>& prog, std::size_t repeat, char& filler,
+                                   std::string& word) {
+    if (prog[repeat] != kNodeRepeat0 && prog[repeat] != kNodeRepeat1) return kNoNode;
     const std::size_t operand = repeat + 3;
     const char* chars = reinterpret_cast<const char*>(&prog[operand + 3]);
     if (prog[operand] == kNodeLiteral && std::strlen(chars) == 1) {
@@ -447,24 +451,49 @@ class Compiler {
     } else if (prog[operand] == kNodeOneOf && chars[0] != '\0') {
       filler = chars[0];
       for (const char* m = chars; *m != '\0'; ++m)
-        if (*m != filler) return;
+        if (*m != filler) return kNoNode;
     } else {
-      return;
+      return kNoNode;
     }
     std::size_t s = NextNode(prog, repeat);
-    while (s != kNoNode && ((prog[s] > kNodeGroupStart && prog[s] < kNodeGroupStart + kPatternGroups) ||
-                            (prog[s] > kNodeGroupEnd && prog[s] < kNodeGroupEnd + kPatternGroups)))
-      s = NextNode(prog, s);
-    if (s == kNoNode || prog[s] != kNodeLiteral) return;
-    const std::string word(reinterpret_cast<const char*>(&prog[s + 3]));
+    while (s != kNoNode && IsGroupMark(prog[s])) s = NextNode(prog, s);
+    if (s == kNoNode || prog[s] != kNodeLiteral) return kNoNode;
+    word = reinterpret_cast<const char*>(&prog[s + 3]);
+    return s;
+  }
+
+  // The node at `repeat` follows the literal `lead`; when it repeats one
+  // character and a literal word comes next, the filler hint is set, and
+  // with it the second run and word that may follow the first word.
+  static void DeriveFillerHint(CompiledPattern& p, std::size_t repeat, const std::string& lead, std::size_t leadOffset,
+                               std::size_t minimum) {
+    const std::vector<std::uint8_t>& prog = p.program;
+    char filler = 0;
+    std::string word;
+    const std::size_t wordNode = FillerAndWord(prog, repeat, filler, word);
     // The start is found back from the word only when neither the lead's
     // end nor the word's start can be taken for filler.
-    if (word.size() < 2 || word[0] == filler || lead.back() == filler) return;
+    if (wordNode == kNoNode || word.size() < 2 || word[0] == filler || lead.back() == filler) return;
     p.fillerLead = lead;
     p.fillerWord = word;
     p.filler = filler;
     p.fillerMinimum = minimum;
     p.fillerLeadOffset = leadOffset;
+    const auto isLineBreak = [](char c) { return c == '\r' || c == '\n'; };
+    p.fillerFromLead = isLineBreak(word[0]) && !isLineBreak(lead[0]);
+
+    std::size_t next = NextNode(prog, wordNode);
+    while (next != kNoNode && IsGroupMark(prog[next])) next = NextNode(prog, next);
+    if (next == kNoNode) return;
+    char nextFiller = 0;
+    std::string nextWord;
+    // The run before the second word is always the longest one there when
+    // the word cannot begin with filler.
+    if (FillerAndWord(prog, next, nextFiller, nextWord) == kNoNode || nextWord.empty() || nextWord[0] == nextFiller)
+      return;
+    p.nextFiller = nextFiller;
+    p.nextFillerMinimum = prog[next] == kNodeRepeat1 ? 1 : 0;
+    p.nextWord = nextWord;
   }
 
   std::string_view src_;
@@ -502,7 +531,7 @@ class Matcher {
     if (pattern_.anchored) {
       if (Try(begin)) found = begin;
     } else if (!pattern_.fillerWord.empty()) {
-      found = SearchBackFromWord(begin, end);
+      found = pattern_.fillerFromLead ? SearchOnFromLead(begin, end) : SearchBackFromWord(begin, end);
     } else if (!pattern_.searchLiteral.empty()) {
       const std::string& lit = pattern_.searchLiteral;
       const std::size_t d = pattern_.searchOffset;
@@ -577,10 +606,40 @@ class Matcher {
       while (r > 0 && all[r - 1] == p.filler) --r;
       if (q - r < p.fillerMinimum || r < before) continue;
       if (all.compare(r - p.fillerLead.size(), p.fillerLead.size(), p.fillerLead) != 0) continue;
+      if (!NextWordFollows(all, q + p.fillerWord.size())) continue;
       const char* start = begin + (r - before);
       if (Try(start)) return start;
     }
     return nullptr;
+  }
+
+  // The same from each place of the lead: on over the filler run, then the
+  // word after it. Both give the same starts in the same order, as the run
+  // between lead and word is always the longest one there.
+  const char* SearchOnFromLead(const char* begin, const char* end) {
+    const CompiledPattern& p = pattern_;
+    const std::string_view all(begin, static_cast<std::size_t>(end - begin));
+    for (std::size_t q = all.find(p.fillerLead, p.fillerLeadOffset); q != std::string_view::npos && !failed_;
+         q = all.find(p.fillerLead, q + 1)) {
+      const std::size_t run = q + p.fillerLead.size();
+      std::size_t r = run;
+      while (r < all.size() && all[r] == p.filler) ++r;
+      if (r - run < p.fillerMinimum || all.compare(r, p.fillerWord.size(), p.fillerWord) != 0) continue;
+      if (!NextWordFollows(all, r + p.fillerWord.size())) continue;
+      const char* start = begin + (q - p.fillerLeadOffset);
+      if (Try(start)) return start;
+    }
+    return nullptr;
+  }
+
+  // Whether the text from `at`, right after the filler hint's word, goes on
+  // with the second run and word of the hint (when it has them).
+  bool NextWordFollows(std::string_view all, std::size_t at) const {
+    const CompiledPattern& p = pattern_;
+    if (p.nextWord.empty()) return true;
+    std::size_t r = at;
+    while (r < all.size() && all[r] == p.nextFiller) ++r;
+    return r - at >= p.nextFillerMinimum && all.compare(r, p.nextWord.size(), p.nextWord) == 0;
   }
 
   bool RequiredLiteralPresent(const char* begin, const char* end) {

@@ -78,6 +78,15 @@ struct CompiledPattern {
   char filler = 0;
   std::size_t fillerMinimum = 0;  // the run's least length (0 or 1)
   std::size_t fillerLeadOffset = 0;  // where the lead stands in every match
+  // Whether the lead is searched for rather than the word: a word that
+  // begins with a line break stands on every line, a poor thing to look for.
+  bool fillerFromLead = false;
+  // A second run of one filler character and a second word that may follow
+  // the word ("}[ ]*\r\n[ ]*while"): a start is tried only when they are
+  // there. The word is empty when there is none.
+  char nextFiller = 0;
+  std::size_t nextFillerMinimum = 0;
+  std::string nextWord;
 };
 
 // Capture table of one match: offsets into `text` (the searched text), -1

@@ -66,6 +66,9 @@ const IndentCase kCases[] = {
     {"IndentationIsReplaced", "SUB a\n\t      b = 1\n      END SUB   \n", "SUB a\n   b = 1\nEND SUB\n"},
     {"LastLineWithoutLineEnd", "SUB a\nx", "SUB a\n   x\n"},
     {"Empty", "", ""},
+    // Keywords in any case, and lines no longer than the keyword itself.
+    {"ShortAndMixedCaseLines", "If\nSub\nx\nend sub\nfor\nNext\nif a then 'c\nb\nEnd If\n",
+     "If\nSub\n   x\nend sub\nfor\nNext\n" + Pad("if a then", 59) + "'c\n   b\nEnd If\n"},
     {"HeaderBlocksHoldCTextThatOpensNothing",
      "SUB a\n$HEADER\n#define LOOPIT(n) \\\nwhile (n) { \\\ndo { n--; } while (0); }\n$HEADER\nx\nEND SUB\n",
      "SUB a\n   $HEADER\n   #define LOOPIT(n) \\\n   while (n) { \\\n   do { n--; } while (0); }\n   $HEADER\n"

@@ -173,6 +173,16 @@ TEST(TypeScan, FindsTheNamesDeclarationsTeach) {
     EXPECT_EQ(names, expected);
 }
 
+TEST(TypeScan, FoldsMultiWordTypesFirst) {
+    const std::vector<std::string> names = xlat::ScanTypeNames(
+        "unsigned long count;\n"
+        "long int n;\n"
+        "signed char c;\n"
+        "x = a\t  *  b;\n");
+    const std::vector<std::string> expected = {"ULONG", "long", "char"};
+    EXPECT_EQ(names, expected);
+}
+
 TEST(TypeScan, PresumedNamesAndMissesAreNoted) {
     xlat::TypeTable table;
     xlat::NameLog misses, presumedHits;

@@ -124,6 +124,13 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
   auto shifted = Compile("a(bc[-]*de)");
   EXPECT_EQ(shifted->fillerLeadOffset, 0u);
   EXPECT_EQ(shifted->fillerLead, "abc");
+  // A word that begins with a line break is found from the lead instead.
+  EXPECT_FALSE(lineStruct->fillerFromLead);
+  EXPECT_TRUE(Compile("(}[ ]*\r\n[ ]*while)")->fillerFromLead);
+  // A second run and word after the word are checked before a start is tried,
+  // unless the second word could begin with its filler.
+  EXPECT_EQ(Compile("(}[ ]*\r\n[ ]*while)")->nextWord, "while");
+  EXPECT_EQ(Compile("(ab[ ]*cd)([ ]* e)")->nextWord, "");
 
   struct Case {
     std::string pattern, text, match;
@@ -136,6 +143,11 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
       {"(typedef[ ]+struct)", "typedef\tstruct", ""},
       {"x(ab[-]*cd)", "xabcd", "xabcd"},
       {"x(ab[-]*cd)", "ab--cd xab-cd", "xab-cd"},
+      {"(}[ ]*\r\n[ ]*while)", "} x\r\nwhile }}\r\n  while", "}\r\n  while"},
+      {"(}[ ]*\r\n[ ]*while)", "}  \r\n whilst\r\n}", ""},
+      {"(}[ ]+\r\nw)", "}\r\nw } \r\nw", "} \r\nw"},
+      {"(ab[ ]*cd)[ ]+(ef)", "abcdef ab  cd  eg abcd ef", "abcd ef"},
+      {"(ab[ ]*cd)([ ]* e)", "abcde abcd  e", "abcd  e"},
   };
   for (const Case& c : cases) {
     auto pattern = Compile(c.pattern);
