@@ -980,7 +980,12 @@ std::size_t ReplaceAllMatchesInto(const CompiledPattern* pattern, std::string_vi
     if (!matcher.Search(begin, end, match)) break;
     if (count == 0) {
       const std::size_t want = text.size() + text.size() / 8 + 256;
-      if (out.capacity() < want) out.reserve(want);
+      if (out.capacity() < want) {
+        // A buffer given up first and made anew at the size wanted: growing
+        // it in place would double it (and hold both meanwhile).
+        std::string().swap(out);
+        out.reserve(want);
+      }
     }
     const std::size_t s = static_cast<std::size_t>(match.start[0]);
     const std::size_t e = static_cast<std::size_t>(match.end[0]);
