@@ -322,10 +322,10 @@ bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
 
 // The punctuation literals become their codes. A literal can only stand
 // where an apostrophe is followed by its second character; codes are
-// digits, so a replacement never makes a new literal.
-void ReplacePunctuationLiterals(std::string& line) {
-    size_t i = line.find('\'');
-    if (i == std::string::npos || i + 1 == line.size()) return;
+// digits, so a replacement never makes a new literal. `i` is the first
+// apostrophe of the line.
+void ReplacePunctuationLiterals(std::string& line, size_t i) {
+    if (i + 1 == line.size()) return;
     bool follows[256] = {};
     for (; i != std::string::npos && i + 1 < line.size(); i = line.find('\'', i + 1))
         follows[static_cast<unsigned char>(line[i + 1])] = true;
@@ -337,8 +337,11 @@ void ReplacePunctuationLiterals(std::string& line) {
 
 int SplitStatement(Translator& t) {
     const bool goesOn = std::exchange(t.lineGoesOn, false);
-    ReplacePunctuationLiterals(t.lineText);
-    ConvertCharLiterals(t);
+    // Character literals need an apostrophe; without one, the literal pass
+    // only has something to do on an empty line.
+    const size_t apostrophe = t.lineText.find('\'');
+    if (apostrophe != std::string::npos) ReplacePunctuationLiterals(t.lineText, apostrophe);
+    if (apostrophe != std::string::npos || t.lineText.empty()) ConvertCharLiterals(t);
     if (t.lineText.empty()) {
         t.ClearTokens();
         EmitLine(t);
