@@ -2,6 +2,7 @@
 // and strings become SET / SHAREDSET blocks; function heads go on to the
 // function-head pass.
 #include <utility>
+#include <vector>
 
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -10,14 +11,32 @@ namespace xlat {
 
 namespace {
 
+// Puts count(i) new tokens in front of each token i, with fill(i, k, slot)
+// writing the k-th of them into its slot, in one pass down from the top: a
+// line of thousands of declarators would otherwise move all the tokens
+// above each insertion. The tokens end up as inserting them one at a time
+// would leave them; the slots above the new last token are not touched.
+template <class Count, class Fill>
+void InsertInFront(Translator& t, Count count, Fill fill) {
+    int added = 0;
+    for (int i = 0; i <= t.lastToken; ++i) added += count(i);
+    if (added == 0) return;
+    int write = t.lastToken + added;
+    t.Tok(write);  // every slot up to the new last token exists
+    for (int read = t.lastToken; write > read; --read) {
+        const int n = count(read);  // read before the slot is given up
+        t.tokens[static_cast<size_t>(write--)].swap(t.tokens[static_cast<size_t>(read)]);
+        for (int k = n - 1; k >= 0; --k) fill(read, k, t.tokens[static_cast<size_t>(write--)]);
+    }
+    t.lastToken += added;
+}
+
 // Inserts `as` and `type` in front of every "," and ";" of the line, so each
 // declarator gets its own type.
 void InsertTypeBeforeSeparators(Translator& t, std::string_view as, const std::string& type) {
-    for (int i = t.lastToken; i >= 0; --i) {
-        if (t.TokAt(i) != ","sv && t.TokAt(i) != ";"sv) continue;
-        t.InsertToken(type, i);
-        t.InsertToken(as, i);
-    }
+    InsertInFront(
+        t, [&t](int i) { return t.TokAt(i) == ","sv || t.TokAt(i) == ";"sv ? 2 : 0; },
+        [&](int, int k, std::string& slot) { slot.assign(k == 0 ? as : std::string_view(type)); });
 }
 
 // `char s[] = "ab" "cd";` and `char *p = "x";`: written here as a SET block
@@ -82,26 +101,32 @@ void RewriteBraceInitialiser(Translator& t, int equals) {
     t.pendingBlock.closer = "END SET";
 }
 
-// Each "*" outside a subscript becomes a PTR after its declarator's type.
-// The line ends in "," here, so every declarator is followed by one.
+// Each "*" outside a subscript becomes a PTR after its declarator's type
+// (in front of the first "," after it). The line ends in "," here, so every
+// declarator is followed by one.
 void StarsToPtr(Translator& t) {
+    std::vector<int> ptrs;  // PTRs in front of each ","; made at the first star
     bool inBrackets = false;
+    int comma = -1;  // the first "," after the token looked at
     for (int i = t.lastToken; i >= 0; --i) {
         const std::string& token = t.TokAt(i);
-        if (token == "]"sv) {
+        if (token == ","sv) {
+            comma = i;
+        } else if (token == "]"sv) {
             inBrackets = true;
         } else if (token == "["sv) {
             inBrackets = false;
         } else if (!inBrackets && token == "*"sv) {
             t.Tok(i).clear();
-            for (int j = i + 1; j <= t.lastToken; ++j) {
-                if (t.TokAt(j) == ","sv) {
-                    t.InsertToken("PTR", j);
-                    break;
-                }
-            }
+            if (comma < 0) continue;
+            if (ptrs.empty()) ptrs.assign(static_cast<size_t>(t.lastToken + 1), 0);
+            ++ptrs[static_cast<size_t>(comma)];
         }
     }
+    if (ptrs.empty()) return;
+    InsertInFront(
+        t, [&ptrs](int i) { return ptrs[static_cast<size_t>(i)]; },
+        [](int, int, std::string& slot) { slot.assign("PTR"); });
 }
 
 }  // namespace
