@@ -4,32 +4,13 @@
 #include <utility>
 #include <vector>
 
+#include "declarations/insert_in_front.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
 
 namespace {
-
-// Puts count(i) new tokens in front of each token i, with fill(i, k, slot)
-// writing the k-th of them into its slot, in one pass down from the top: a
-// line of thousands of declarators would otherwise move all the tokens
-// above each insertion. The tokens end up as inserting them one at a time
-// would leave them; the slots above the new last token are not touched.
-template <class Count, class Fill>
-void InsertInFront(Translator& t, Count count, Fill fill) {
-    int added = 0;
-    for (int i = 0; i <= t.lastToken; ++i) added += count(i);
-    if (added == 0) return;
-    int write = t.lastToken + added;
-    t.Tok(write);  // every slot up to the new last token exists
-    for (int read = t.lastToken; write > read; --read) {
-        const int n = count(read);  // read before the slot is given up
-        t.tokens[static_cast<size_t>(write--)].swap(t.tokens[static_cast<size_t>(read)]);
-        for (int k = n - 1; k >= 0; --k) fill(read, k, t.tokens[static_cast<size_t>(write--)]);
-    }
-    t.lastToken += added;
-}
 
 // Inserts `as` and `type` in front of every "," and ";" of the line, so each
 // declarator gets its own type.
@@ -105,7 +86,7 @@ void RewriteBraceInitialiser(Translator& t, int equals) {
 // (in front of the first "," after it). The line ends in "," here, so every
 // declarator is followed by one.
 void StarsToPtr(Translator& t) {
-    std::vector<int> ptrs;  // PTRs in front of each ","; made at the first star
+    PtrInsertions ptrs;  // in front of the ","s
     bool inBrackets = false;
     int comma = -1;  // the first "," after the token looked at
     for (int i = t.lastToken; i >= 0; --i) {
@@ -118,15 +99,10 @@ void StarsToPtr(Translator& t) {
             inBrackets = false;
         } else if (!inBrackets && token == "*"sv) {
             t.Tok(i).clear();
-            if (comma < 0) continue;
-            if (ptrs.empty()) ptrs.assign(static_cast<size_t>(t.lastToken + 1), 0);
-            ++ptrs[static_cast<size_t>(comma)];
+            if (comma >= 0) ptrs.Add(t, comma);
         }
     }
-    if (ptrs.empty()) return;
-    InsertInFront(
-        t, [&ptrs](int i) { return ptrs[static_cast<size_t>(i)]; },
-        [](int, int, std::string& slot) { slot.assign("PTR"); });
+    ptrs.InsertInto(t);
 }
 
 }  // namespace
