@@ -1,5 +1,9 @@
 // Heads of C function definitions become SUB or FUNCTION heads; the heads
 // of main and WinMain get their own treatment.
+#include <utility>
+#include <vector>
+
+#include "declarations/insert_in_front.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -26,10 +30,49 @@ void KeepBodyBrace(Translator& t, bool hadBrace) {
     if (hadBrace) t.pendingText = "{ " + t.pendingText;
 }
 
-// Parameters: "type name" becomes "name AS type", each "*" a PTR after the
-// type, and a reference parameter "&name" becomes "BYREF name".
-void TranslateParameters(Translator& t) {
-    int p = LastCloseParen(t);
+bool IsSeparator(std::string_view token) { return token == ","sv || token == ")"sv; }
+
+// Each type name among tokens 3..p (the last ")") goes, and "AS" and the
+// type go in front of the first "," or ")" after it; a parameter of several
+// type words gets a pair for each, the last word's first. Returns false, with
+// nothing changed, when a type name is itself a "," or ")" (a separator that
+// goes and comes back elsewhere): the types then go in one at a time.
+bool MoveTypesBehindNames(Translator& t, int p) {
+    // The types in the order they go in (down the line, so the separators
+    // that they go in front of come in the order that InsertInFront fills).
+    std::vector<std::pair<int, std::string>> found;  // where each stands, and its text
+    std::vector<int> count;                          // per separator; made at the first type
+    int sep = -1;                                    // the first separator after the token looked at
+    for (int i = p; i >= 3; --i) {
+        const std::string& token = t.TokAt(i);
+        if (!t.IsTypeName(token)) {
+            if (IsSeparator(token)) sep = i;
+            continue;
+        }
+        if (IsSeparator(token)) return false;
+        if (sep < 0) continue;
+        if (count.empty()) {
+            count.assign(static_cast<size_t>(t.lastToken + 1), 0);
+            found.reserve(static_cast<size_t>(i - 2));
+        }
+        ++count[static_cast<size_t>(sep)];
+        found.emplace_back(i, token);
+    }
+    if (found.empty()) return true;
+    for (const auto& type : found) t.Tok(type.first).clear();
+    size_t next = 0;  // the first type of the separator being filled
+    InsertInFront(
+        t, [&count](int i) { return 2 * count[static_cast<size_t>(i)]; },
+        [&](int i, int k, std::string& slot) {
+            if (k % 2 == 0) slot.assign("AS");
+            else slot.assign(found[next + static_cast<size_t>(k / 2)].second);
+            if (k == 0) next += static_cast<size_t>(count[static_cast<size_t>(i)]);  // its last one
+        });
+    return true;
+}
+
+// The same, one type at a time.
+void MoveTypesBehindNamesSlowly(Translator& t, int p) {
     for (int i = p; i >= 3; --i) {
         if (!t.IsTypeName(t.TokAt(i))) continue;
         const int sep = NextSeparator(t, i, p);
@@ -40,16 +83,31 @@ void TranslateParameters(Translator& t) {
         t.Tok(i).clear();
         p += 2;
     }
-    t.CompactTokens();
-    p = LastCloseParen(t);
+}
+
+// Each "*" among tokens 3..p (the last ")") goes, and a PTR goes in front
+// of the first "," or ")" after it.
+void StarsToPtrInParameters(Translator& t, int p) {
+    PtrInsertions ptrs;
+    int sep = -1;
     for (int i = p; i >= 3; --i) {
-        if (t.TokAt(i) != "*"sv) continue;
-        const int sep = NextSeparator(t, i, p);
-        if (sep < 0) continue;
-        t.InsertToken("PTR", sep);
-        ++p;
+        const std::string& token = t.TokAt(i);
+        if (IsSeparator(token)) sep = i;
+        if (token != "*"sv || sep < 0) continue;
         t.Tok(i).clear();
+        ptrs.Add(t, sep);
     }
+    ptrs.InsertInto(t);
+}
+
+// Parameters: "type name" becomes "name AS type", each "*" a PTR after the
+// type, and a reference parameter "&name" becomes "BYREF name". (All in a
+// pass or two over the tokens: a head may hold thousands of parameters.)
+void TranslateParameters(Translator& t) {
+    const int p = LastCloseParen(t);
+    if (!MoveTypesBehindNames(t, p)) MoveTypesBehindNamesSlowly(t, p);
+    t.CompactTokens();
+    StarsToPtrInParameters(t, LastCloseParen(t));
     for (int i = 3; i <= t.lastToken; ++i)
         if (StartsWith(t.TokAt(i), "&")) t.Tok(i) = "BYREF " + t.TokAt(i).substr(1);
 }
@@ -65,7 +123,7 @@ int TranslateFunctionHead(Translator& t) {
     const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{"sv;
     const int c = LastCloseParen(t);
     if (c >= 0) {
-        if (LCase(t.TokAt(2)) == "wndproc"sv) t.Tok(2) = "WndMainProc";
+        if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
         if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
             // The fixed places of the four parameter names in
@@ -85,7 +143,7 @@ int TranslateFunctionHead(Translator& t) {
             t.Tok(1).clear();
             t.Tok(0) += " CALLBACK";
         }
-        if (LCase(t.TokAt(1)) == "main"sv) {
+        if (LCaseEquals(t.TokAt(1), "main")) {
             // main's head is not written; its body is a block without closer.
             t.inMain = 1;
             t.pendingBlock.closer.clear();
@@ -130,7 +188,7 @@ int CleanFunctionHead(Translator& t) {
     if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return 1;
     for (int i = 0; i <= t.lastToken; ++i) {
         if (t.TokAt(i) == "FILE"sv && t.TokAt(i + 1) == "PTR"sv) t.Tok(i + 1).clear();
-        if (LCase(t.TokAt(i)) == "const"sv) t.Tok(i).clear();
+        if (LCaseEquals(t.TokAt(i), "const")) t.Tok(i).clear();
     }
     return 1;
 }

@@ -11,39 +11,61 @@ bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
     return false;
 }
 
-// True when a token starting with `c` could be one of the words below.
-bool MayBeKeyword(char c) {
-    switch (c) {
-        case 'b': case 'c': case 'd': case 'g': case 'i': case 'F': case '?': return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
 // Single C keywords rewritten wherever they stand; a line with the
 // conditional operator goes out as raw C.
 int TranslateKeywords(Translator& t) {
+    // The tokens are compacted at the end; when the walk below meets no empty
+    // or blank token and empties none, there is nothing to compact.
+    bool compact = false;
     for (int i = t.lastToken; i >= 0; --i) {
-        if (t.TokAt(i).empty() || !MayBeKeyword(t.TokAt(i)[0])) continue;
-        if (t.TokAt(i) == "delete"sv) {
-            t.Tok(i) = "free(";
-            t.InsertToken(")", i + 2);
+        const std::string& token = t.TokAt(i);
+        if (token.size() <= 1 && (token.empty() || token[0] == ' ')) {
+            compact = true;
+            continue;
         }
-        if (t.TokAt(i) == "break"sv) t.Tok(i) = "EXIT LOOP";
-        if (t.TokAt(i) == "continue"sv) t.Tok(i) = "ITERATE";
-        if (t.TokAt(i) == "int"sv) t.Tok(i) = "INTEGER";
-        if (t.TokAt(i) == "goto"sv) t.Tok(i) = "GOTO";
-        if (t.TokAt(i) == "FAR"sv && t.TokAt(i + 1) == "*"sv) t.Tok(i).clear();
-        if (t.TokAt(i) == "?"sv && HasTokenFrom(t, ":", i)) {
-            WriteRawLine(t);
-            ApplyRawBraces(t);
-            t.lineText.clear();
-            return 0;
+        switch (token[0]) {
+            case 'd':
+                if (token == "delete"sv) {
+                    t.Tok(i) = "free(";
+                    t.InsertToken(")", i + 2);
+                    compact = true;  // past the last token, the ")" may leave a gap
+                }
+                break;
+            case 'b':
+                if (token == "break"sv) t.Tok(i) = "EXIT LOOP";
+                break;
+            case 'c':
+                if (token == "continue"sv) t.Tok(i) = "ITERATE";
+                break;
+            case 'i':
+                if (token == "int"sv) t.Tok(i) = "INTEGER";
+                break;
+            case 'g':
+                if (token == "goto"sv) t.Tok(i) = "GOTO";
+                break;
+            case 'F':
+                if (token == "FAR"sv && t.TokAt(i + 1) == "*"sv) {
+                    t.Tok(i).clear();
+                    compact = true;
+                }
+                break;
+            case '?':
+                if (token == "?"sv && HasTokenFrom(t, ":", i)) {
+                    WriteRawLine(t);
+                    ApplyRawBraces(t);
+                    t.lineText.clear();
+                    return 0;
+                }
+                break;
         }
     }
-    if (t.TokAt(0) == "inline"sv && t.IsTypeName(t.TokAt(1))) t.Tok(0).clear();
-    t.CompactTokens();
+    if (t.TokAt(0) == "inline"sv && t.IsTypeName(t.TokAt(1))) {
+        t.Tok(0).clear();
+        compact = true;
+    }
+    if (compact) t.CompactTokens();
     return 1;
 }
 

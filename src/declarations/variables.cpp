@@ -2,7 +2,9 @@
 // and strings become SET / SHAREDSET blocks; function heads go on to the
 // function-head pass.
 #include <utility>
+#include <vector>
 
+#include "declarations/insert_in_front.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -13,11 +15,9 @@ namespace {
 // Inserts `as` and `type` in front of every "," and ";" of the line, so each
 // declarator gets its own type.
 void InsertTypeBeforeSeparators(Translator& t, std::string_view as, const std::string& type) {
-    for (int i = t.lastToken; i >= 0; --i) {
-        if (t.TokAt(i) != ","sv && t.TokAt(i) != ";"sv) continue;
-        t.InsertToken(type, i);
-        t.InsertToken(as, i);
-    }
+    InsertInFront(
+        t, [&t](int i) { return t.TokAt(i) == ","sv || t.TokAt(i) == ";"sv ? 2 : 0; },
+        [&](int, int k, std::string& slot) { slot.assign(k == 0 ? as : std::string_view(type)); });
 }
 
 // `char s[] = "ab" "cd";` and `char *p = "x";`: written here as a SET block
@@ -82,26 +82,27 @@ void RewriteBraceInitialiser(Translator& t, int equals) {
     t.pendingBlock.closer = "END SET";
 }
 
-// Each "*" outside a subscript becomes a PTR after its declarator's type.
-// The line ends in "," here, so every declarator is followed by one.
+// Each "*" outside a subscript becomes a PTR after its declarator's type
+// (in front of the first "," after it). The line ends in "," here, so every
+// declarator is followed by one.
 void StarsToPtr(Translator& t) {
+    PtrInsertions ptrs;  // in front of the ","s
     bool inBrackets = false;
+    int comma = -1;  // the first "," after the token looked at
     for (int i = t.lastToken; i >= 0; --i) {
         const std::string& token = t.TokAt(i);
-        if (token == "]"sv) {
+        if (token == ","sv) {
+            comma = i;
+        } else if (token == "]"sv) {
             inBrackets = true;
         } else if (token == "["sv) {
             inBrackets = false;
         } else if (!inBrackets && token == "*"sv) {
             t.Tok(i).clear();
-            for (int j = i + 1; j <= t.lastToken; ++j) {
-                if (t.TokAt(j) == ","sv) {
-                    t.InsertToken("PTR", j);
-                    break;
-                }
-            }
+            if (comma >= 0) ptrs.Add(t, comma);
         }
     }
+    ptrs.InsertInto(t);
 }
 
 }  // namespace

@@ -18,9 +18,12 @@ PendingWithPrefix::operator std::string() const {
     return text;
 }
 
+bool PendingText::Aliases(std::string_view text) const {
+    return !text.empty() && text.data() >= buffer_.data() && text.data() < buffer_.data() + buffer_.size();
+}
+
 void PendingText::Assign(std::string_view text) {
-    const bool aliases = !text.empty() && text.data() >= buffer_.data() && text.data() < buffer_.data() + buffer_.size();
-    if (aliases) {
+    if (Aliases(text)) {
         std::string copy(text);  // a view of this very buffer
         buffer_.swap(copy);
     } else {
@@ -41,9 +44,9 @@ PendingText& PendingText::operator=(const PendingWithPrefix& joined) {
 }
 
 PendingText& PendingText::operator+=(std::string_view text) {
-    std::string more(text);  // the text may be a view of this buffer
-    buffer_ += more;
-    marks_ += CountLineMarks(more);
+    if (Aliases(text)) return *this += std::string(text);  // appending may move the buffer
+    buffer_ += text;
+    marks_ += CountLineMarks(text);
     plainFrom_ = npos;  // the plain tokens no longer run to the end
     return *this;
 }

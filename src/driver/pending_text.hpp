@@ -71,6 +71,8 @@ public:
 
 private:
     void Assign(std::string_view text);
+    // Whether `text` is a view of this very buffer.
+    bool Aliases(std::string_view text) const;
 
     std::string buffer_;  // the text is buffer_[start_..]; the front is free room
     size_t start_ = 0;

@@ -94,8 +94,8 @@ struct Translator {
     // Scratch of the tokenizer: the tokens of the text being cut, as views
     // into it (only valid during one cut).
     std::vector<std::string_view> cutViews;
-    // Scratch of the statement splitter: its cut of lineText as views, and
-    // the text that lineText is rebuilt in.
+    // Scratch of the statement splitter: the text that lineText is rebuilt
+    // in, and its cut of lineText as views into that text.
     std::vector<std::string_view> splitViews;
     std::string joinScratch;
 

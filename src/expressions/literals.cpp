@@ -1,6 +1,9 @@
 // Character literals: BASIC has none, so every 'c' left in the line becomes a
 // number or an ASC("c") call, and the meaning of an escape is noted in the
 // line's comment.
+#include <string>
+#include <vector>
+
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
@@ -33,6 +36,17 @@ bool IsNumericEscape(const std::string& content) {
     return content.size() >= 2 && content[0] == '\\' && (content[1] == 'x' || content[1] == '0');
 }
 
+// The notes, newest first, in front of `comment`, all joined by " : ".
+std::string NotesBefore(const std::vector<std::string>& notes, const std::string& comment) {
+    std::string text;
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
+        if (!text.empty()) text += " : ";
+        text += *note;
+    }
+    if (!comment.empty()) text += " : " + comment;
+    return text;
+}
+
 }  // namespace
 
 void ConvertCharLiterals(Translator& t) {
@@ -40,6 +54,10 @@ void ConvertCharLiterals(Translator& t) {
     if (!t.lineText.empty() && !Contains(t.lineText, "'")) return;
     if (!Tokenize(t, "'")) return;  // empty line: already written
     if (t.lastToken == 0) return;   // no apostrophe outside string literals
+    // Each note goes in front of the notes already there, joined by " : ";
+    // they are gathered and put in front of the comment once at the end (a
+    // line of thousands of literals would otherwise copy the comment for each).
+    std::vector<std::string> notes;
     for (int i = 0; i <= t.lastToken; ++i) {
         if (t.TokAt(i) != "'"sv || t.TokAt(i + 2) != "'"sv) continue;
         const std::string content = t.TokAt(i + 1);
@@ -50,14 +68,11 @@ void ConvertCharLiterals(Translator& t) {
             continue;
         }
         std::string replacement = LiteralReplacement(content);
-        if (content.size() > 1) {
-            // The newest note goes in front of the notes already there.
-            if (!t.lineComment.empty()) t.lineComment = " : " + t.lineComment;
-            t.lineComment = content + " = " + replacement + t.lineComment;
-        }
+        if (content.size() > 1) notes.push_back(content + " = " + replacement);
         t.Tok(i + 1) = std::move(replacement);
         t.scratchText.clear();
     }
+    if (!notes.empty()) t.lineComment = NotesBefore(notes, t.lineComment);
     t.CompactTokens();
     t.JoinTokens();
 }

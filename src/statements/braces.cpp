@@ -129,6 +129,12 @@ int CloseDoLoop(Translator& t, int i) {
     return 0;
 }
 
+// The text from its first non-blank character on (as LTrim, without a copy).
+std::string_view WithoutLeadingBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
 // Blank lines and "//" comment lines that the look-ahead passes over.
 bool IsBlankOrComment(std::string_view text) { return text.empty() || StartsWith(text, "//"); }
 
@@ -190,7 +196,7 @@ int CloseIfBlock(Translator& t, int i) {
         std::string look;
         while (!t.AtEnd()) {
             look = t.ReadLine();
-            const std::string stripped = LTrim(look);
+            const std::string_view stripped = WithoutLeadingBlanks(look);
             if (StartsWith(stripped, "//")) {
                 remembered = " ' " + Mid(Replace(stripped, "\t", "   "), 3);
                 look.clear();

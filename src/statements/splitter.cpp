@@ -5,6 +5,7 @@
 // the character literals of punctuation become codes first so that a '{' or
 // a ';' is never taken for real punctuation.
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,18 +34,52 @@ constexpr const char* kCharLiterals[][2] = {
 constexpr std::string_view kSplitDelimiters = " ){};";
 
 // The statement's tokens: the line cut at kSplitDelimiters with the blanks
-// left out, as views into lineText. (The operator joins of the tokenizer
-// never apply to these cuts, and compaction would only drop the blanks.)
+// left out. (The operator joins of the tokenizer never apply to these cuts,
+// and compaction would only drop the blanks.)
 using Pieces = std::vector<std::string_view>;
 
-void CutStatement(std::string_view text, Pieces& pieces) {
+// Cuts `text` into its pieces and writes them into `joined` at the same
+// time, each followed by one blank: the pieces are views into `joined`, and
+// the text of any first pieces is a front part of it (see JoinPieces). The
+// line is walked once, and a piece is copied as it is read.
+void CutStatement(std::string_view text, std::string& joined, Pieces& pieces) {
     static const DelimiterSet kSplit(kSplitDelimiters);
+    const DelimiterSet::Table& table = kSplit.Classes();
     pieces.clear();
-    CutAtDelimiters(
-        text, kSplit, [&pieces](std::string_view piece) { pieces.push_back(piece); },
-        [&pieces](char c, std::string_view delimiter) {
-            if (c != ' ') pieces.push_back(delimiter);
-        });
+    // A piece of n characters takes n + 1 of `joined`, a delimiter 2 and a
+    // blank none: never more than twice the text.
+    if (joined.size() < 2 * text.size()) joined.resize(2 * text.size());
+    char* out = joined.data();
+    char* piece = out;  // where the current piece began in `joined`
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const auto endPiece = [&] {
+        if (out == piece) return;
+        pieces.emplace_back(piece, static_cast<size_t>(out - piece));
+        *out++ = ' ';
+    };
+    while (at != end) {
+        const CutClass k = table[static_cast<unsigned char>(*at)];
+        if (k == CutClass::Plain) {
+            *out++ = *at++;
+        } else if (k == CutClass::Quote) {
+            // The literal runs to the next quote, or to the end of the text.
+            const void* close = std::memchr(at + 1, '"', static_cast<size_t>(end - at - 1));
+            const char* stop = close == nullptr ? end : static_cast<const char*>(close) + 1;
+            out = std::copy(at, stop, out);
+            at = stop;
+        } else {
+            endPiece();
+            if (*at != ' ') {
+                pieces.emplace_back(out, 1);
+                *out++ = *at;
+                *out++ = ' ';
+            }
+            piece = out;
+            ++at;
+        }
+    }
+    endPiece();
 }
 
 // How a statement that is not finished on its line is joined with the text
@@ -98,18 +133,13 @@ void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
 }
 
 // lineText = the pieces, each followed by a blank, trailing blanks stripped.
+// The pieces are the first ones of the last cut, which wrote them so into
+// joinScratch already.
 void JoinPieces(Translator& t, const Pieces& pieces) {
     std::string& text = t.joinScratch;
-    size_t size = 0;
-    for (std::string_view piece : pieces) size += piece.size() + 1;
+    size_t size = pieces.empty() ? 0 : static_cast<size_t>(pieces.back().data() + pieces.back().size() - text.data());
+    while (size > 0 && text[size - 1] == ' ') --size;
     text.resize(size);
-    char* out = text.data();
-    for (std::string_view piece : pieces) {
-        out = std::copy(piece.begin(), piece.end(), out);
-        *out++ = ' ';
-    }
-    const size_t end = text.find_last_not_of(' ');
-    text.resize(end == std::string::npos ? 0 : end + 1);
     t.lineText.swap(text);
 }
 
@@ -227,7 +257,7 @@ int JoinStatementLines(Translator& t) {
     if (!IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::WithBlank);
     std::string joined = std::move(t.lineText);
     t.lineText.clear();
-    std::string code, comment;
+    std::string code, comment, cut;
     Pieces pieces;
     for (;;) {
         const std::string next = NextStatementText(t, Join::WithBlank);
@@ -236,7 +266,7 @@ int JoinStatementLines(Translator& t) {
         if (!next.empty() && ShapeJoinedLine(next, code, comment, hasComment)) {
             // The statement goes on unless the new text ends it (without
             // new pieces, the last piece is the one that did not end it).
-            CutStatement(code, pieces);
+            CutStatement(code, cut, pieces);
             if (pieces.empty() || !EndsStatement(pieces.back())) {
                 if (!code.empty()) {
                     joined += ' ';
@@ -292,10 +322,10 @@ bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
 
 // The punctuation literals become their codes. A literal can only stand
 // where an apostrophe is followed by its second character; codes are
-// digits, so a replacement never makes a new literal.
-void ReplacePunctuationLiterals(std::string& line) {
-    size_t i = line.find('\'');
-    if (i == std::string::npos || i + 1 == line.size()) return;
+// digits, so a replacement never makes a new literal. `i` is the first
+// apostrophe of the line.
+void ReplacePunctuationLiterals(std::string& line, size_t i) {
+    if (i + 1 == line.size()) return;
     bool follows[256] = {};
     for (; i != std::string::npos && i + 1 < line.size(); i = line.find('\'', i + 1))
         follows[static_cast<unsigned char>(line[i + 1])] = true;
@@ -307,15 +337,18 @@ void ReplacePunctuationLiterals(std::string& line) {
 
 int SplitStatement(Translator& t) {
     const bool goesOn = std::exchange(t.lineGoesOn, false);
-    ReplacePunctuationLiterals(t.lineText);
-    ConvertCharLiterals(t);
+    // Character literals need an apostrophe; without one, the literal pass
+    // only has something to do on an empty line.
+    const size_t apostrophe = t.lineText.find('\'');
+    if (apostrophe != std::string::npos) ReplacePunctuationLiterals(t.lineText, apostrophe);
+    if (apostrophe != std::string::npos || t.lineText.empty()) ConvertCharLiterals(t);
     if (t.lineText.empty()) {
         t.ClearTokens();
         EmitLine(t);
         return 0;
     }
     Pieces& pieces = t.splitViews;
-    CutStatement(t.lineText, pieces);
+    CutStatement(t.lineText, t.joinScratch, pieces);
     // Unfinished statements are joined before anything else (joining the
     // tokens of operators never gives a token that ends one).
     const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();

@@ -1,0 +1,2 @@
+void f(WORD HWND *x, char **y, double z) {
+}
