@@ -7,12 +7,15 @@
 // of 1 MB and more are therefore mapped on their own, aligned to 2 MB and
 // marked for large pages; smaller blocks go to malloc as usual.
 //
+// Freed blocks are kept a while for reuse (see kMaxKept): memory the
+// process has touched once costs nothing to touch again.
+//
 // This file replaces the global operator new and delete, so it is linked
-// only into the programs (the command and the benchmark), not the library
-// or the tests, and not into sanitizer builds, whose own allocator checks
+// into the programs (the command, the benchmark and the tests) and not into
+// the library; sanitizer builds leave it out, as their own allocator checks
 // every block.
 
-#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(XLAT_PLAIN_ALLOCATOR)
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 
 #include <sys/mman.h>
 
@@ -25,25 +28,35 @@ namespace {
 
 constexpr size_t kLargeBlock = size_t{1} << 20;
 constexpr size_t kLargePage = size_t{2} << 20;
-// The blocks mapped here and still in use; a program holds only a handful
-// at a time. When the list is full, blocks come from malloc.
-constexpr size_t kMaxMapped = 256;
+// The blocks mapped here and in use; a program holds only a handful at a
+// time. When the list is full, blocks come from malloc.
+constexpr size_t kMaxInUse = 256;
+// Freed blocks kept for reuse: the passes over a large text free one text
+// and make the next of about the same size, and a kept block is used again
+// without new page faults. A block is reused only for a request of at
+// least half its size, and a request that none fits returns them all to
+// the system, so that kept blocks never hold much memory for long.
+constexpr size_t kMaxKept = 2;
 
 struct Mapped {
-    void* start;
-    size_t length;
+    void* start = nullptr;
+    size_t length = 0;
 };
 
-std::mutex mappedLock;
-Mapped mapped[kMaxMapped];
-size_t mappedCount = 0;
+struct Blocks {
+    std::mutex lock;
+    Mapped inUse[kMaxInUse];
+    size_t inUseCount = 0;
+    Mapped kept[kMaxKept];
+    size_t keptCount = 0;
+};
+
+Blocks blocks;
 
 size_t RoundUp(size_t n, size_t unit) { return (n + unit - 1) / unit * unit; }
 
-// A block of `size` bytes on its own 2 MB-aligned mapping, or nullptr.
-void* MapLarge(size_t size) {
-    if (size > SIZE_MAX - 2 * kLargePage) return nullptr;
-    const size_t length = RoundUp(size, kLargePage);
+// A new 2 MB-aligned mapping of `length` bytes (a multiple of 2 MB), or nullptr.
+void* MapAligned(size_t length) {
     const size_t reach = length + kLargePage;  // room to align the start
     void* raw = mmap(nullptr, reach, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (raw == MAP_FAILED) return nullptr;
@@ -54,38 +67,73 @@ void* MapLarge(size_t size) {
         munmap(reinterpret_cast<void*>(start + length), base + reach - (start + length));
     void* block = reinterpret_cast<void*>(start);
     madvise(block, length, MADV_HUGEPAGE);  // only a hint: 4 KB pages if refused
-    {
-        std::lock_guard<std::mutex> hold(mappedLock);
-        if (mappedCount < kMaxMapped) {
-            mapped[mappedCount++] = {block, length};
-            return block;
-        }
-    }
-    munmap(block, length);
-    return nullptr;
+    return block;
 }
 
-// Unmaps `p` when it is one of the mapped blocks.
-bool UnmapLarge(void* p) {
-    if (reinterpret_cast<uintptr_t>(p) % kLargePage != 0) return false;  // never a mapped block
-    size_t length = 0;
+// A block of at least `size` bytes: a kept one that fits, or a new mapping;
+// nullptr when neither can be had or too many blocks are in use.
+void* TakeLarge(size_t size) {
+    if (size > SIZE_MAX - 2 * kLargePage) return nullptr;
+    const size_t length = RoundUp(size, kLargePage);
+    Mapped block, unfit[kMaxKept];
+    size_t unfitCount = 0;
     {
-        std::lock_guard<std::mutex> hold(mappedLock);
-        for (size_t i = 0; i < mappedCount; ++i) {
-            if (mapped[i].start != p) continue;
-            length = mapped[i].length;
-            mapped[i] = mapped[--mappedCount];
-            break;
+        std::lock_guard<std::mutex> hold(blocks.lock);
+        if (blocks.inUseCount == kMaxInUse) return nullptr;
+        size_t best = kMaxKept;
+        for (size_t i = 0; i < blocks.keptCount; ++i) {
+            const size_t kept = blocks.kept[i].length;
+            if (kept >= length && kept / 2 <= length && (best == kMaxKept || kept < blocks.kept[best].length))
+                best = i;
+        }
+        if (best != kMaxKept) {
+            block = blocks.kept[best];
+            blocks.kept[best] = blocks.kept[--blocks.keptCount];
+        } else {
+            for (size_t i = 0; i < blocks.keptCount; ++i) unfit[unfitCount++] = blocks.kept[i];
+            blocks.keptCount = 0;
         }
     }
-    if (length == 0) return false;
-    munmap(p, length);
+    for (size_t i = 0; i < unfitCount; ++i) munmap(unfit[i].start, unfit[i].length);
+    if (!block.start) {
+        block = {MapAligned(length), length};
+        if (!block.start) return nullptr;
+    }
+    std::lock_guard<std::mutex> hold(blocks.lock);
+    if (blocks.inUseCount == kMaxInUse) {  // filled up meanwhile
+        munmap(block.start, block.length);
+        return nullptr;
+    }
+    blocks.inUse[blocks.inUseCount++] = block;
+    return block.start;
+}
+
+// Takes back `p` when it is one of the mapped blocks: it is kept for reuse,
+// and the oldest kept block goes back to the system when there are too many.
+bool GiveBackLarge(void* p) {
+    if (reinterpret_cast<uintptr_t>(p) % kLargePage != 0) return false;  // never a mapped block
+    Mapped dropped;
+    {
+        std::lock_guard<std::mutex> hold(blocks.lock);
+        size_t i = 0;
+        while (i < blocks.inUseCount && blocks.inUse[i].start != p) ++i;
+        if (i == blocks.inUseCount) return false;
+        const Mapped block = blocks.inUse[i];
+        blocks.inUse[i] = blocks.inUse[--blocks.inUseCount];
+        if (blocks.keptCount == kMaxKept) {
+            dropped = blocks.kept[0];
+            for (size_t k = 1; k < kMaxKept; ++k) blocks.kept[k - 1] = blocks.kept[k];
+            --blocks.keptCount;
+        }
+        blocks.kept[blocks.keptCount++] = block;
+    }
+    if (dropped.start) munmap(dropped.start, dropped.length);
     return true;
 }
 
 void* Allocate(size_t size) {
     if (size >= kLargeBlock)
-        if (void* block = MapLarge(size)) return block;
+        if (void* block = TakeLarge(size)) return block;
     for (;;) {
         if (void* block = std::malloc(size ? size : 1)) return block;
         std::new_handler handler = std::get_new_handler();
@@ -95,7 +143,7 @@ void* Allocate(size_t size) {
 }
 
 void Release(void* p) noexcept {
-    if (p && !UnmapLarge(p)) std::free(p);
+    if (p && !GiveBackLarge(p)) std::free(p);
 }
 
 }  // namespace

@@ -29,6 +29,26 @@ TEST(LargePages, LargeBlocksStartOnALargePage) {
     std::vector<char> large(kMB);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(large.data()) % (2 * kMB), 0u);
 }
+
+TEST(LargePages, AFreedBlockServesTheNextOfAboutItsSize) {
+    // The passes free one text and make the next of about the same size.
+    char* first = new char[3 * kMB];
+    first[0] = 'a';
+    const auto firstAt = reinterpret_cast<uintptr_t>(first);
+    delete[] first;
+    char* second = new char[3 * kMB + 100];
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(second), firstAt);
+    second[3 * kMB + 99] = 'b';
+    delete[] second;
+    // A request far smaller than the kept block gets a block of its own
+    // (the kept one would hold memory for nothing).
+    char* large = new char[16 * kMB];
+    const auto largeAt = reinterpret_cast<uintptr_t>(large);
+    delete[] large;
+    char* small = new char[kMB];
+    EXPECT_NE(reinterpret_cast<uintptr_t>(small), largeAt);
+    delete[] small;
+}
 #endif
 
 TEST(LargePages, ManyLargeBlocksAtOnce) {
