@@ -51,7 +51,9 @@ struct Blocks {
     size_t keptCount = 0;
 };
 
-Blocks blocks;
+// Set up before any other code of the program runs, as operator new may be
+// called while other files initialise their own globals.
+constinit Blocks blocks;
 
 size_t RoundUp(size_t n, size_t unit) { return (n + unit - 1) / unit * unit; }
 
