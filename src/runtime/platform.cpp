@@ -225,8 +225,11 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
     if (IsDirectory(name)) return false;
     std::FILE* file = std::fopen(name.c_str(), "rb");
     if (!file) return false;
-    content.clear();
-    content.reserve(static_cast<size_t>(Lof(name)));
+    // The size the file has now is read in one piece; a file that grows
+    // meanwhile is read on to its end.
+    const long long size = Lof(name);
+    content.resize(size > 0 ? static_cast<size_t>(size) : 0);
+    content.resize(std::fread(content.data(), 1, content.size(), file));
     char buffer[1 << 16];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
