@@ -1,7 +1,8 @@
 // Hostile shapes of input that must still translate in time close to linear
 // in their size: one very long line, a line of very many tokens, a long
 // if/else chain, many structure definitions with no ";" after them, one
-// initialiser statement over many lines and a line of small blocks.
+// initialiser statement over many lines, a line of small blocks, and long
+// lists on one line: declarators, parameters, character escapes.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,7 +12,17 @@
 
 namespace {
 
-enum Shape { kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks };
+enum Shape {
+    kLongLine,
+    kManyTokens,
+    kElseChain,
+    kStructsWithoutSemicolon,
+    kLongInitialiser,
+    kOneLineBlocks,
+    kDeclaratorList,
+    kParameterList,
+    kCharacterEscapes,
+};
 
 // At least `bytes` characters of the given shape.
 std::string AdversarialSource(Shape shape, std::size_t bytes) {
@@ -49,6 +60,21 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
             while (s.size() < bytes) s += "if (x) { y = 1; } else { y = 2; } while (x < 9) { x++; } ";
             s += "return x; }\n";
             break;
+        case kDeclaratorList:  // one declaration of many variables
+            s = "void f(void) {\nlong ";
+            for (int i = 0; s.size() < bytes; ++i) s += "*p" + std::to_string(i) + "[4], v" + std::to_string(i) + ", ";
+            s += "last;\n}\n";
+            break;
+        case kParameterList:  // a function head of many parameters
+            s = "int f(";
+            for (int i = 0; s.size() < bytes; ++i) s += "int a" + std::to_string(i) + ", char *b" + std::to_string(i) + ", ";
+            s += "int z) {\nreturn z;\n}\n";
+            break;
+        case kCharacterEscapes:  // one statement of many character literals
+            s = "int f(void) {\nint c = 0;\nc = ";
+            while (s.size() < bytes) s += "'\\n' + 'a' + ";
+            s += "0;\nreturn c;\n}\n";
+            break;
     }
     return s;
 }
@@ -66,7 +92,9 @@ void BM_Adversarial(benchmark::State& state) {
 
 // Every shape at 256 KB and 1 MB: the time per byte should hardly change.
 BENCHMARK(BM_Adversarial)
-    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks}, {256, 1024}})
+    ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks,
+                    kDeclaratorList, kParameterList, kCharacterEscapes},
+                   {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);
 
