@@ -73,7 +73,7 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
         case kCharacterEscapes:  // one statement of many character literals
             s = "int f(void) {\nint c = 0;\nc = ";
             while (s.size() < bytes) s += "'\\n' + 'a' + ";
-            s += "0;\nreturn c;\n}\n";
+            s += "0; // a comment that notes the literals\nreturn c;\n}\n";
             break;
     }
     return s;
