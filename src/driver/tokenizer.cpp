@@ -93,6 +93,13 @@ void JoinTwoCharacterOperators(Views& v) {
 // A slot takes its text by appending to its emptied self: cheaper than a
 // general assignment, which must allow for the text overlapping the slot.
 void SetText(std::string& slot, std::string_view text) {
+    // Most tokens are one character (the delimiters); one into a slot that
+    // holds text already is written over its first character.
+    if (text.size() == 1 && !slot.empty()) {
+        slot[0] = text[0];
+        slot.erase(1);
+        return;
+    }
     slot.clear();
     slot.append(text);
 }

@@ -257,8 +257,11 @@ int JoinStatementLines(Translator& t) {
     if (!IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::WithBlank);
     std::string joined = std::move(t.lineText);
     t.lineText.clear();
-    std::string code, comment, cut;
-    Pieces pieces;
+    std::string code, comment;
+    // The splitter's own scratch, free here (the caller is done with its cut
+    // of lineText): the buffers keep their size from one statement to the next.
+    std::string& cut = t.joinScratch;
+    Pieces& pieces = t.splitViews;
     for (;;) {
         const std::string next = NextStatementText(t, Join::WithBlank);
         WriteJoinComment(t, Join::WithBlank);

@@ -10,14 +10,19 @@ namespace xlat {
 
 namespace {
 
+// Only const, long, short, signed, unsigned, ULONG and USHORT start a fold:
+// the first letter, tested in the caller's loop, passes over most tokens.
+bool MayStartFold(const std::string& word) {
+    if (word.empty()) return false;
+    const char c = word[0];
+    return c == 'c' || c == 'l' || c == 's' || c == 'u' || c == 'U';
+}
+
 // Folds two or three type words starting at token i into one; true when a
 // slot was emptied. Tokens are addressed by index: writing a slot may grow
 // the buffer.
 bool FoldTypeWordsAt(Translator& t, int i) {
-    // Only const, long, short, signed, unsigned, ULONG and USHORT start a fold.
     const std::string& word = t.TokAt(i);
-    if (word.empty() || (word[0] != 'c' && word[0] != 'l' && word[0] != 's' && word[0] != 'u' && word[0] != 'U'))
-        return false;
     // Each word below starts at most one fold; the next word is read before
     // any slot is written.
     const std::string_view a = word;
@@ -85,7 +90,8 @@ void LearnFromDeclaration(Translator& t) {
 
 int RecognizeTypeWords(Translator& t) {
     bool emptied = false;
-    for (int i = 0; i <= t.lastToken; ++i) emptied |= FoldTypeWordsAt(t, i);
+    for (int i = 0; i <= t.lastToken; ++i)
+        if (MayStartFold(t.TokAt(i))) emptied |= FoldTypeWordsAt(t, i);
     // The tokenizer hands the tokens over compacted: only a fold leaves a
     // slot to remove.
     if (emptied) t.CompactTokens();
@@ -109,8 +115,9 @@ void LearnParameterTypes(Translator& t) {
 
 int NormalizeTypes(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
+        const std::string& word = t.TokAt(i);
+        if (word.empty() || word[0] != 'G') continue;
         std::string& token = t.Tok(i);
-        if (token.empty() || token[0] != 'G') continue;
         if (token == "GLvoid"sv) token = "void";
         if (token == "GLint"sv) token = "int";
         if (token == "GLuint"sv && t.TokAt(1) == "loop"sv) token = "int";
@@ -144,9 +151,11 @@ bool RenameIdentifierAt(Translator& t, int i) {
     const char first = ToLowerAscii(t.TokAt(i)[0]);
     for (const auto& rename : kRenames)
         if (rename[0][0] == first && LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
-    if (LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
+    // The checks below go by the first letter too (a renamed word passes
+    // neither).
+    if (first == 't' && LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
     // "unsigned" in other letter cases, before int, char or long.
-    if (LCaseEquals(t.TokAt(i), "unsigned")) {
+    if (first == 'u' && LCaseEquals(t.TokAt(i), "unsigned")) {
         t.scratchText = LCase(t.TokAt(i + 1));
         if (t.scratchText == "int"sv || t.scratchText == "char"sv || t.scratchText == "long"sv) {
             t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
