@@ -2,9 +2,13 @@
 // fail cleanly, leaving an earlier .bas as it was, not abort.
 #include <gtest/gtest.h>
 
+// Run where memory can be limited from the shell and the program's own
+// allocator is in (not on Windows, not in sanitizer builds); skipped
+// elsewhere, so that every platform runs the same tests.
 #if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
-
+#define XLAT_LIMITS_MEMORY 1
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path) {
+[[maybe_unused]] std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -23,6 +27,9 @@ std::string ReadAll(const fs::path& path) {
 }
 
 TEST(LowMemory, TheCommandReportsItAndKeepsTheOldOutput) {
+#ifndef XLAT_LIMITS_MEMORY
+    GTEST_SKIP() << "memory cannot be limited here";
+#else
     const fs::path dir = fs::path(::testing::TempDir()) / "xlat_low_memory";
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -42,8 +49,7 @@ TEST(LowMemory, TheCommandReportsItAndKeepsTheOldOutput) {
     EXPECT_EQ(ReadAll(dir / "err.txt"), "Sorry: not enough memory to translate this file\n");
     EXPECT_EQ(ReadAll(dir / "big.bas"), "an earlier translation\n");
     fs::remove_all(dir);
+#endif
 }
 
 }  // namespace
-
-#endif
