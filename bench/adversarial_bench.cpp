@@ -2,7 +2,7 @@
 // in their size: one very long line, a line of very many tokens, a long
 // if/else chain, many structure definitions with no ";" after them, one
 // initialiser statement over many lines, a line of small blocks, and long
-// lists on one line: declarators, parameters, character escapes.
+// lists on one line: declarators, parameters, character escapes, deletes.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -22,6 +22,7 @@ enum Shape {
     kDeclaratorList,
     kParameterList,
     kCharacterEscapes,
+    kDeletes,
 };
 
 // At least `bytes` characters of the given shape.
@@ -75,6 +76,11 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
             while (s.size() < bytes) s += "'\\n' + 'a' + ";
             s += "0; // a comment that notes the literals\nreturn c;\n}\n";
             break;
+        case kDeletes:  // a line of many delete statements
+            s = "void f(void) {\n";
+            for (int i = 0; s.size() < bytes; ++i) s += "delete p" + std::to_string(i) + "; ";
+            s += "\n}\n";
+            break;
     }
     return s;
 }
@@ -93,7 +99,7 @@ void BM_Adversarial(benchmark::State& state) {
 // Every shape at 256 KB and 1 MB: the time per byte should hardly change.
 BENCHMARK(BM_Adversarial)
     ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks,
-                    kDeclaratorList, kParameterList, kCharacterEscapes},
+                    kDeclaratorList, kParameterList, kCharacterEscapes, kDeletes},
                    {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);

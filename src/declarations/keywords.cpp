@@ -19,6 +19,15 @@ int TranslateKeywords(Translator& t) {
     // The tokens are compacted at the end; when the walk below meets no empty
     // or blank token and empties none, there is nothing to compact.
     bool compact = false;
+    // The ")" after each "delete" operand: gathered and inserted in one go, so
+    // that a line of many deletes is not shifted once per delete. The inserts
+    // at or past the last token move it and go in at once.
+    std::vector<int>& closers = t.indexScratch;
+    closers.clear();
+    auto insertClosers = [&] {
+        t.InsertTokenBeforeEach(")", closers);
+        closers.clear();
+    };
     for (int i = t.lastToken; i >= 0; --i) {
         const std::string& token = t.TokAt(i);
         if (token.size() <= 1 && (token.empty() || token[0] == ' ')) {
@@ -29,7 +38,10 @@ int TranslateKeywords(Translator& t) {
             case 'd':
                 if (token == "delete"sv) {
                     t.Tok(i) = "free(";
-                    t.InsertToken(")", i + 2);
+                    if (i + 2 > t.lastToken)
+                        t.InsertToken(")", i + 2);
+                    else
+                        closers.push_back(i + 2);
                     compact = true;  // past the last token, the ")" may leave a gap
                 }
                 break;
@@ -53,6 +65,7 @@ int TranslateKeywords(Translator& t) {
                 break;
             case '?':
                 if (token == "?"sv && HasTokenFrom(t, ":", i)) {
+                    insertClosers();
                     WriteRawLine(t);
                     ApplyRawBraces(t);
                     t.lineText.clear();
@@ -61,6 +74,7 @@ int TranslateKeywords(Translator& t) {
                 break;
         }
     }
+    insertClosers();
     if (t.TokAt(0) == "inline"sv && t.IsTypeName(t.TokAt(1))) {
         t.Tok(0).clear();
         compact = true;

@@ -77,6 +77,21 @@ void Translator::InsertToken(std::string_view text, int index) {
     tokens[static_cast<size_t>(index)].assign(text);
 }
 
+void Translator::InsertTokenBeforeEach(std::string_view text, const std::vector<int>& indexes) {
+    if (indexes.empty()) return;
+    const int count = static_cast<int>(indexes.size());
+    int from = lastToken;
+    int to = lastToken + count;
+    Tok(to);
+    // Merged from the top down: every token above an index moves up by the
+    // number of inserts at or below it.
+    for (int index : indexes) {
+        for (; from >= index; --from, --to) tokens[static_cast<size_t>(to)].swap(tokens[static_cast<size_t>(from)]);
+        tokens[static_cast<size_t>(to--)].assign(text);
+    }
+    lastToken += count;
+}
+
 void Translator::JoinTokens() {
     size_t size = 0;
     for (int i = 0; i <= lastToken; ++i) size += TokAt(i).size() + 1;

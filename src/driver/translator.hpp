@@ -82,6 +82,11 @@ struct Translator {
     void CompactTokens();
     // Insert `text` at `index`, moving tokens index..lastToken up one slot.
     void InsertToken(std::string_view text, int index);
+    // The same as InsertToken(text, i) for each i of `indexes` in turn, in
+    // one pass over the tokens. The indexes must be strictly decreasing and
+    // none above lastToken, so each refers to the same token before and
+    // after the inserts made for the ones before it.
+    void InsertTokenBeforeEach(std::string_view text, const std::vector<int>& indexes);
     // lineText = tokens 0..lastToken, each followed by a blank, trailing
     // blanks stripped.
     void JoinTokens();
@@ -98,6 +103,8 @@ struct Translator {
     // in, and its cut of lineText as views into that text.
     std::vector<std::string_view> splitViews;
     std::string joinScratch;
+    // Scratch of the keyword pass: the token indexes it inserts at.
+    std::vector<int> indexScratch;
 
     // ---- text buffers -------------------------------------------------
     std::string lineText;

@@ -64,6 +64,31 @@ TEST(TokenBuffer, InsertJoinAndSlotsPastTheLine) {
     EXPECT_EQ(t.TokAt(-1), "");
 }
 
+TEST(TokenBuffer, InsertingBeforeManyTokensAtOnceEqualsInsertingOneByOne) {
+    // Lines of five tokens with a stale slot above them; the inserts go in
+    // from the highest index down, the first one possibly at or past the top.
+    const std::vector<std::vector<int>> cases = {{4}, {3, 1}, {4, 3, 2, 1, 0}, {2, 0}, {6, 4}, {5, 2, 1}};
+    for (const auto& indexes : cases) {
+        Translator one, batch;
+        for (Translator* t : {&one, &batch}) {
+            SetTokens(*t, {"a", "b", "c", "d", "e", "stale"});
+            t->lastToken = 4;
+        }
+        for (int index : indexes) one.InsertToken(")", index);
+        // The batch takes what lies within the line; past it, one by one.
+        std::vector<int> within;
+        for (int index : indexes) {
+            if (index > batch.lastToken)
+                batch.InsertToken(")", index);
+            else
+                within.push_back(index);
+        }
+        batch.InsertTokenBeforeEach(")", within);
+        ASSERT_EQ(batch.lastToken, one.lastToken) << indexes[0];
+        for (int i = 0; i <= one.lastToken + 2; ++i) EXPECT_EQ(batch.TokAt(i), one.TokAt(i)) << indexes[0] << " slot " << i;
+    }
+}
+
 TEST(TokenBuffer, ReplaceOutsideQuotesIsDecidedByTheFirstOccurrence) {
     std::string inside = "s = \"a&b\" & c";
     EXPECT_EQ(ReplaceOutsideQuotes(inside, "&", " AND "), "s = \"a&b\" & c");
