@@ -52,28 +52,6 @@ std::string Subst(std::string_view pattern, std::string_view text, std::string_v
 
 // ---------------------------------------------------------------- compiling
 
-TEST(PatternCompile, ProgramLayoutOfOneLiteral) {
-  auto p = Compile("a");
-  const std::vector<std::uint8_t> expected = {156, kNodeAlternative, 0, 8,  kNodeLiteral, 0,
-                                              5,   'a',              0, kNodeEnd, 0,     0};
-  EXPECT_EQ(p->program, expected);
-}
-
-TEST(PatternCompile, ProgramLayoutOfRepeatAndGroup) {
-  // 156, ALT, GROUP1-START, ALT, REPEAT1, ONEOF "ab", GROUP1-END, END
-  auto p = Compile("([ab]+)");
-  const std::vector<std::uint8_t> expected = {
-      156,
-      kNodeAlternative, 0, 21,          // 1 -> END at 22
-      kNodeGroupStart + 1, 0, 3,        // 4 -> ALT at 7
-      kNodeAlternative, 0, 12,          // 7 -> GROUP END at 19
-      kNodeRepeat1, 0, 9,               // 10 -> GROUP END at 19
-      kNodeOneOf, 0, 0, 'a', 'b', 0,    // 13 (operand of the repeat)
-      kNodeGroupEnd + 1, 0, 3,          // 19 -> END at 22
-      kNodeEnd, 0, 0};                  // 22
-  EXPECT_EQ(p->program, expected);
-}
-
 TEST(PatternCompile, ExactProgramSize) {
   // The first pass counts exactly what the second emits: the vector is
   // reserved once at that size and never grows.
@@ -83,52 +61,13 @@ TEST(PatternCompile, ExactProgramSize) {
   }
 }
 
-TEST(PatternCompile, Hints) {
-  auto lit = Compile("abc");
-  EXPECT_EQ(lit->firstChar, 'a');
-  EXPECT_FALSE(lit->anchored);
-  EXPECT_EQ(lit->required, "");
-
-  auto anchored = Compile("^abc");
-  EXPECT_TRUE(anchored->anchored);
-  EXPECT_EQ(anchored->firstChar, 0);
-
-  // A first piece with "*": the longest literal on the top-level sequence.
-  auto star = Compile("x*ab[c]defg");
-  EXPECT_EQ(star->firstChar, 0);
-  EXPECT_EQ(star->required, "defg");
-  auto inGroup = Compile("(a?b)cc");
-  EXPECT_EQ(inGroup->required, "cc");
-  auto noStar = Compile("a*|bcd");  // two top-level branches: no hints
-  EXPECT_EQ(noStar->required, "");
-  EXPECT_EQ(noStar->firstChar, 0);
-
-  // This implementation's search literal: fixed-offset literal run.
-  auto rule5 = Compile("([^\\\\])(\\\\[\"])([^'])");
-  EXPECT_EQ(rule5->searchLiteral, "\\\"");
-  EXPECT_EQ(rule5->searchOffset, 1u);
-  auto closer = Compile("(\\*/[ ]*)([^\r\n])");
-  EXPECT_EQ(closer->searchLiteral, "*/");
-  EXPECT_EQ(closer->searchOffset, 0u);
-}
-
 // A match that begins with a literal, a run of one filler character and a
 // word is searched from the word back; the matches must be those of trying
 // every start in turn.
 TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
-  auto lineStruct = Compile("(\r\n[ ]*struct)(x*)");
-  EXPECT_EQ(lineStruct->fillerWord, "struct");
-  EXPECT_EQ(lineStruct->fillerLead, "\r\n");
-  auto typedefStruct = Compile("(typedef[ ]+struct)");
-  EXPECT_EQ(typedefStruct->fillerMinimum, 1u);
-  auto shifted = Compile("a(bc[-]*de)");
-  EXPECT_EQ(shifted->fillerLeadOffset, 0u);
-  EXPECT_EQ(shifted->fillerLead, "abc");
-  // A word that begins with a line break is found from the lead instead.
-  EXPECT_FALSE(lineStruct->fillerFromLead);
+  // A word that begins with a line break is found from the lead instead; a
+  // second word is checked ahead only when it cannot begin with its filler.
   EXPECT_TRUE(Compile("(}[ ]*\r\n[ ]*while)")->fillerFromLead);
-  // A second run and word after the word are checked before a start is tried,
-  // unless the second word could begin with its filler.
   EXPECT_EQ(Compile("(}[ ]*\r\n[ ]*while)")->nextWord, "while");
   EXPECT_EQ(Compile("(ab[ ]*cd)([ ]* e)")->nextWord, "");
 
@@ -173,16 +112,10 @@ TEST(PatternCompile, ErrorMessages) {
   EXPECT_EQ(CompileError("ab)"), "unmatched ()");
   EXPECT_EQ(CompileError("(a*)*"), "*+ operand could be empty");
   EXPECT_EQ(CompileError("(^)+"), "*+ operand could be empty");
-  EXPECT_EQ(CompileError("()*"), "*+ operand could be empty");
-  EXPECT_EQ(CompileError("$*"), "*+ operand could be empty");
   EXPECT_NE(CompilePattern("(a*)?"), nullptr);
-  EXPECT_EQ(CompileError("a**"), "nested *?+");
   EXPECT_EQ(CompileError("a?+"), "nested *?+");
-  EXPECT_EQ(CompileError("*a"), "?+* follows nothing");
-  EXPECT_EQ(CompileError("(*a)"), "?+* follows nothing");
   EXPECT_EQ(CompileError("a|+"), "?+* follows nothing");
   EXPECT_EQ(CompileError("ab\\"), "trailing \\");
-  EXPECT_EQ(CompileError("[abc"), "unmatched []");
   EXPECT_EQ(CompileError("[a-"), "unmatched []");
   EXPECT_EQ(CompileError("[z-a]"), "invalid [] range");
   // "out of space" (allocation failure), "junk on end", "internal urp" and
@@ -190,9 +123,7 @@ TEST(PatternCompile, ErrorMessages) {
 }
 
 TEST(PatternCompile, PatternEndsAtNul) {
-  auto p = Compile(std::string_view("ab\0(", 4));
   EXPECT_EQ(Find(std::string_view("ab\0(", 4), "xab"), "ab");
-  EXPECT_EQ(p->firstChar, 'a');
 }
 
 TEST(PatternCompile, HookWithoutSinkDoesNothing) {
@@ -235,32 +166,14 @@ TEST(PatternSyntax, Sets) {
   EXPECT_EQ(Find("[\x80-\xff]+", "ab\x90\xfe"), "\x90\xfe");
 }
 
-TEST(PatternSyntax, RepeatsAndAlternatives) {
-  EXPECT_EQ(Find("a|ab", "abc"), "a");
-  EXPECT_EQ(Find("(a|ab)c", "abc"), "abc");
-  EXPECT_EQ(Find("x*", "yyy"), "");
-  EXPECT_EQ(Find("x+", "yyy"), "<none>");
-  EXPECT_EQ(Find("ab*", "abbbc"), "abbb");  // the sign applies to the last char
-  EXPECT_EQ(Find("ab+c", "ac abbc"), "abbc");
-  EXPECT_EQ(Find("ab?c", "ac"), "ac");
-  EXPECT_EQ(Find("(ab)*c", "ababc"), "ababc");
-  EXPECT_EQ(Find("(ab)+c", "c abc"), "abc");
-  EXPECT_EQ(Find("(ab)?c", "abc"), "abc");
+// Plain repeats, alternatives and backtracking are compared with ECMAScript
+// below; these are the forms the random patterns never build.
+TEST(PatternSyntax, EmptyBranchesAndBacktrackingOverSets) {
   EXPECT_EQ(Find("a|", "b"), "");  // an empty branch matches the empty text
   EXPECT_EQ(Find("(|a)b", "ab"), "ab");
-  EXPECT_EQ(Find(".*", "abc"), "abc");
-}
-
-// ---------------------------------------------------------------- matching
-
-TEST(PatternMatchTest, BacktrackingIntoRepeats) {
-  EXPECT_EQ(Find("a*ab", "aaab"), "aaab");
   EXPECT_EQ(Find("[^;]*;x", "a;b;x"), "b;x");
-  EXPECT_EQ(Find("(a|b)*bc", "ababbc"), "ababbc");
-  EXPECT_EQ(Find("(a+)(a+)b", "aaab"), "aaab");
   EXPECT_EQ(Group("(a+)(a+)b", "aaab", 1), "aa");
   EXPECT_EQ(Group("(a+)(a+)b", "aaab", 2), "a");
-  EXPECT_EQ(Find("(x|xy)(z|yz)w", "xyzw"), "xyzw");
 }
 
 TEST(PatternMatchTest, CapturesOnTheSuccessfulPath) {
@@ -379,23 +292,12 @@ TEST(PatternTemplate, Errors) {
 
 // ---------------------------------------------------------------- replace all
 
-TEST(PatternReplaceAll, DocumentedCases) {
+// Counts, "^" on each rest and empty matches are compared with the
+// straightforward algorithm below.
+TEST(PatternReplaceAll, TemplatesAndTheCountOfAnEndMatch) {
   EXPECT_EQ(Subst("a", "aaa", "aa"), "aaaaaa");
-  EXPECT_EQ(Subst("a", "aaa", "b", 1), "baa");
-  EXPECT_EQ(Subst("a", "aaa", "b", 2), "bba");
   EXPECT_EQ(Subst("(a)(b)", "abxab", "\\2\\1"), "baxba");
-  EXPECT_EQ(Subst("q", "abc", "z"), "abc");
-  EXPECT_EQ(Subst("a", "", "z"), "");
-  // Each search sees the rest as a text of its own: "^" matches there.
-  EXPECT_EQ(Subst("^a", "aaab", "b"), "bbbb");
-  EXPECT_EQ(Subst("b$", "abb", "c"), "abc");
-}
-
-TEST(PatternReplaceAll, EmptyMatchAdvancesOneCharacter) {
-  EXPECT_EQ(Subst("x*", "ab", "-"), "-a-b-");
-  EXPECT_EQ(Subst("a*", "ab", "-"), "--b-");
   EXPECT_EQ(Subst("x*", "", "-"), "-");
-  EXPECT_EQ(Subst("x*", "ab", "-", 2), "-a-b");
   std::size_t count = 0;
   auto p = Compile("$");
   EXPECT_EQ(ReplaceAllMatches(p.get(), "ab", "!", 0, nullptr, &count), "ab!");
