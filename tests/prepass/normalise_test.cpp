@@ -13,27 +13,6 @@ namespace {
 // Rule n (1 to 6) on its own, on the text as given.
 std::string Rule(int n, std::string_view text) { return ApplyNormaliseRule(n - 1, text); }
 
-TEST(NormaliseRules, FinalRuleTexts) {
-  // The six rules as the normaliser applies them.
-  EXPECT_EQ(GetNormaliseRule(0).pattern, "(\r\n[ ]*struct)([^{;(=]*[{][^{}]*[}])([^;]+[;])");
-  EXPECT_EQ(GetNormaliseRule(0).tmpl, "\\1\\3\\2");
-  EXPECT_EQ(GetNormaliseRule(1).pattern, "(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])");
-  EXPECT_EQ(GetNormaliseRule(1).tmpl, "\\1 \\3\\2");
-  EXPECT_EQ(GetNormaliseRule(2).pattern, "(}[ ]*\r\n[ ]*while)");
-  EXPECT_EQ(GetNormaliseRule(2).tmpl, "} while");
-  EXPECT_EQ(GetNormaliseRule(3).pattern, "(\\*/[ ]*)([^\r\n])");
-  EXPECT_EQ(GetNormaliseRule(3).tmpl, "*/\r\n\\2");
-  EXPECT_EQ(GetNormaliseRule(4).pattern, "([^\\\\])(\\\\[\"])([^'])");
-  EXPECT_EQ(GetNormaliseRule(4).tmpl, "\\1`\\3");
-  EXPECT_EQ(GetNormaliseRule(5).pattern, "([^\\\\])(\\\\['])([^'])");
-  EXPECT_EQ(GetNormaliseRule(5).tmpl, "\\1`\\3");
-  for (int i = 0; i < kNormaliseRuleCount; ++i) {
-    PatternErrors errors;
-    EXPECT_NE(CompilePattern(GetNormaliseRule(i).pattern, &errors), nullptr) << i << errors.last;
-    EXPECT_EQ(GetNormaliseRule(i).untilStable, i >= 4);
-  }
-}
-
 // ------------------------------------------------------------ rule 1
 
 TEST(NormaliseRule1, DeclaratorsMoveAheadOfTheBody) {
@@ -71,11 +50,6 @@ TEST(NormaliseRule1, InnerBracePairLeavesTheDefinitionAlone) {
   // An inner definition on a line of its own is still reordered by itself.
   EXPECT_EQ(Rule(1, "\r\nstruct outer {\r\n  struct {\r\n  int a;\r\n  } in;\r\n  int b;\r\n} o;\r\n"),
             "\r\nstruct outer {\r\n  struct in; {\r\n  int a;\r\n  }\r\n  int b;\r\n} o;\r\n");
-}
-
-TEST(NormaliseRule1, SeveralDefinitions) {
-  EXPECT_EQ(Rule(1, "\r\nstruct a { int x; } u;\r\nstruct b { int y; } v, w;\r\n"),
-            "\r\nstruct u; a { int x; }\r\nstruct v, w; b { int y; }\r\n");
 }
 
 TEST(NormaliseRule1, DefinitionsAfterTheLastSemicolonStayAsTheyAre) {
@@ -166,12 +140,6 @@ TEST(NormaliseRule6, EscapedApostropheBecomesBacktick) {
 
 // ------------------------------------------------------------ NormaliseSource
 
-TEST(NormaliseSource, EmptyAndTrivial) {
-  EXPECT_EQ(NormaliseSource(""), "");
-  EXPECT_EQ(NormaliseSource("x"), "x");
-  EXPECT_EQ(NormaliseSource("int a;\r\n"), "int a;\r\n");
-}
-
 TEST(NormaliseSource, StructOnTheFirstLine) {
   EXPECT_EQ(NormaliseSource("struct point { int x; int y; } p1, p2;\r\n"),
             "struct p1, p2; point { int x; int y; }\r\n");
@@ -182,51 +150,13 @@ TEST(NormaliseSource, TextEndsAtFirstNul) {
 }
 
 TEST(NormaliseSource, UnixLineEndsBecomeCrLf) {
-  const std::string unixText = "struct p {\nint x;\n} p;\ndo {\n} \n while (x);\n/* c */ y;\n";
-  const std::string dosText = "struct p {\r\nint x;\r\n} p;\r\ndo {\r\n} \r\n while (x);\r\n/* c */ y;\r\n";
+  const std::string unixText = "struct p {\nint x;\n} p;\ndo {\n} \n while (x);\n/* c */ s = \"it\\'s\";\n";
+  const std::string dosText = "struct p {\r\nint x;\r\n} p;\r\ndo {\r\n} \r\n while (x);\r\n/* c */ s = \"it\\'s\";\r\n";
   EXPECT_EQ(NormaliseSource(unixText), NormaliseSource(dosText));
-  EXPECT_EQ(NormaliseSource(dosText), "struct p; p {\r\nint x;\r\n}\r\ndo {\r\n} while (x);\r\n/* c */\r\ny;\r\n");
+  EXPECT_EQ(NormaliseSource(dosText), "struct p; p {\r\nint x;\r\n}\r\ndo {\r\n} while (x);\r\n/* c */\r\ns = \"it`s\";\r\n");
   // Mixed line ends; a lone carriage return stays as it is.
   EXPECT_EQ(NormaliseSource("a\r\nb\nc\rd\n"), "a\r\nb\r\nc\rd\r\n");
   EXPECT_EQ(NormaliseSource("\n\n"), "\r\n\r\n");
-}
-
-TEST(NormaliseSource, RulesInSequence) {
-  const std::string source =
-      "#include <stdio.h>\n"
-      "struct point { int x; int y; } origin;\n"
-      "typedef struct tagR {\n"
-      "  int w, h;\n"
-      "} RECT, *PRECT;\n"
-      "typedef struct node node;\n"
-      "struct point *mk(int a) { return 0; }\n"
-      "int main(void) /* entry */ {\n"
-      "  int i = 0;\n"
-      "  do {\n"
-      "    i++;\n"
-      "  }\n"
-      "  while (i < 3);\n"
-      "  printf(\"a \\\"q\\\" \\\"\\\" it\\'s\\n\");\n"
-      "  return 0;\n"
-      "}\n";
-  const std::string expected =
-      "#include <stdio.h>\r\n"
-      "struct origin; point { int x; int y; }\r\n"
-      "typedef struct  RECT, *PRECT; tagR {\r\n"
-      "  int w, h;\r\n"
-      "}\r\n"
-      "typedef struct node node;\r\n"
-      "struct point *mk(int a) { return 0; }\r\n"
-      "int main(void) /* entry */\r\n"
-      "{\r\n"
-      "  int i = 0;\r\n"
-      "  do {\r\n"
-      "    i++;\r\n"
-      "  } while (i < 3);\r\n"
-      "  printf(\"a `q` `` it`s\\n\");\r\n"
-      "  return 0;\r\n"
-      "}\r\n";
-  EXPECT_EQ(NormaliseSource(source), expected);
 }
 
 TEST(NormaliseSource, RuleOrderMatters) {
