@@ -89,8 +89,6 @@ enum class Join {
     WithoutBlank,  // a parameter list runs on (its parentheses do not balance)
 };
 
-bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
-
 // Pieces from..end, each followed by a blank.
 std::string PiecesFrom(const Pieces& pieces, size_t from) {
     size_t size = 0;
@@ -104,30 +102,23 @@ std::string PiecesFrom(const Pieces& pieces, size_t from) {
     return text;
 }
 
-// Whether pieces from..end, written by PiecesFrom, come back as the same
-// pieces when the text is cut again: every piece is a delimiter of its own
-// or holds no delimiter, blank or quote.
-bool ArePlainTokens(const Pieces& pieces, size_t from) {
-    for (size_t i = from; i < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
-        if (piece.size() == 1 && piece[0] != ' ' && IsSplitDelimiter(piece[0])) continue;
-        if (piece.empty() || piece.find_first_of(" ){};\"\t\n\v\f\r") != std::string_view::npos) return false;
-    }
-    return true;
-}
-
 // Cuts pieces from..end off the line and puts them in front of pendingText,
-// so that they come back as the next line.
+// so that they come back as the next line. Pieces that are quiet text mark
+// the pending text as quiet pieces (see TakePendingPiece in the driver).
 void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
+    const std::string moved = PiecesFrom(pieces, from);
+    const bool quiet = IsQuietText(moved);
     if (t.pendingText.empty()) {
-        t.pendingText = PiecesFrom(pieces, from);
-        if (ArePlainTokens(pieces, from)) t.pendingText.MarkPlainTokens();
+        t.pendingText = moved;
+        if (quiet) t.pendingText.MarkQuietPieces();
     } else {
-        // Plain tokens in front of a text that is plain tokens from its
-        // start keep the whole text plain.
-        const bool plain = t.pendingText.PlainTokensFrom() == 0 && ArePlainTokens(pieces, from);
-        t.pendingText.Prepend(PiecesFrom(pieces, from));
-        if (plain) t.pendingText.MarkPlainTokens();
+        // Quiet pieces in front of a text that is quiet pieces from its
+        // start keep the whole text quiet, unless a slash at the end of
+        // the one meets a slash at the start of the other.
+        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0 &&
+                                !(EndsWith(moved, "/ ") && StartsWith(t.pendingText.View(), "/"));
+        t.pendingText.Prepend(moved);
+        if (stillQuiet) t.pendingText.MarkQuietPieces();
     }
     pieces.resize(from);
 }
@@ -315,8 +306,8 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 }
 
 // For a line that is only the first piece of the pending text (ending in
-// the first "}" after its first token, the rest of the line being plain
-// tokens): whether the steps below cut it where they would cut the whole
+// the first "}" after its first token, the rest of the line being quiet
+// pieces): whether the steps below cut it where they would cut the whole
 // line. They do unless a definition's "{" may stand further on.
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
