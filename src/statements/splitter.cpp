@@ -194,10 +194,12 @@ bool EndsStatement(std::string_view token);
 // line at a time, and every pass before this one runs again over all the
 // text joined so far: time that grows with the square of the statement's
 // length. While that text holds nothing those passes act on (no apostrophe,
-// no comment mark, its quotes paired), they act on the new line alone, so
-// the new line is shaped here as they would shape it and the next line is
-// joined at once. A line that ends the statement, or one that holds
-// anything else, goes the usual way with all the text joined before it.
+// no comment mark), they act on the new line alone, so the new line is
+// shaped here as they would shape it and the next line is joined at once.
+// A literal left open at the end of the text (a "*/" in a string ends a
+// line of the source there) goes on into the new line. A line that ends
+// the statement, or one that holds anything else, goes the usual way with
+// all the text joined before it.
 
 // Whether `text` holds none of the marks that make the passes before this
 // one act on it: no apostrophe, no "/*" or "*/", no slash-blank-slash (the
@@ -208,28 +210,32 @@ bool HoldsNoMarks(std::string_view text) {
 }
 
 // Whether the passes before this one leave `text` as it is when more text is
-// joined to it: no marks, its quotes paired, no blank at its ends and no
-// slash at its end.
+// joined to it: no marks, no blank at its ends and no slash at its end.
 bool IsQuietJoinedText(std::string_view text) {
     return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
-           HoldsNoMarks(text) && std::count(text.begin(), text.end(), '"') % 2 == 0;
+           HoldsNoMarks(text);
 }
 
+bool HoldsOddQuotes(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
+
 // What the passes before this one make of `line` (trimmed) joined to quiet
-// text: the text that stays (`code`) and the comment cut off it. False when
-// the line holds something that this does not follow.
-bool ShapeJoinedLine(std::string_view line, std::string& code, std::string& comment, bool& hasComment) {
+// text that ends inside a literal or not (`openLiteral`): the text that
+// stays (`code`) and the comment cut off it. False when the line holds
+// something that this does not follow.
+bool ShapeJoinedLine(std::string_view line, bool openLiteral, std::string& code, std::string& comment,
+                     bool& hasComment) {
     hasComment = false;
-    if (line.find('\'') != std::string_view::npos || std::count(line.begin(), line.end(), '"') % 2 != 0) return false;
+    if (line.find('\'') != std::string_view::npos) return false;
     code.assign(line);
     if (code.find('\t') != std::string::npos) code = Replace(code, "\t", "   ");
-    // A block comment that closes on the line is taken for a "//" one.
+    // A block comment that closes on the line is taken for a "//" one; a
+    // closer with no opener is dropped.
     const long opener = InStr(code, "/*");
     const long closer = InStr(code, "*/");
-    if (opener > 0 && opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
-    else if (opener > 0 || closer > 0) return false;
+    if (opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
+    else if (opener > 0) return false;
     if (code.find("/ /") != std::string::npos || EndsWith(code, "/ ")) return false;
-    bool inLiteral = false;
+    bool inLiteral = openLiteral;
     for (size_t i = 0; i + 1 < code.size(); ++i) {
         if (code[i] == '"') inLiteral = !inLiteral;
         if (inLiteral || code[i] != '/' || code[i + 1] != '/') continue;
@@ -253,18 +259,27 @@ int JoinStatementLines(Translator& t) {
     // of lineText): the buffers keep their size from one statement to the next.
     std::string& cut = t.joinScratch;
     Pieces& pieces = t.splitViews;
+    bool openLiteral = HoldsOddQuotes(joined);
     for (;;) {
         const std::string next = NextStatementText(t, Join::WithBlank);
         WriteJoinComment(t, Join::WithBlank);
         bool hasComment = false;
-        if (!next.empty() && ShapeJoinedLine(next, code, comment, hasComment)) {
+        if (!next.empty() && ShapeJoinedLine(next, openLiteral, code, comment, hasComment)) {
             // The statement goes on unless the new text ends it (without
             // new pieces, the last piece is the one that did not end it).
-            CutStatement(code, cut, pieces);
+            // An open literal runs on to the first quote of the new text,
+            // and the pieces from there on are the new ones.
+            const size_t closing = openLiteral ? code.find('"') : std::string::npos;
+            if (openLiteral && closing == std::string::npos) pieces.clear();
+            else CutStatement(std::string_view(code).substr(openLiteral ? closing + 1 : 0), cut, pieces);
             if (pieces.empty() || !EndsStatement(pieces.back())) {
-                if (!code.empty()) {
+                // The blank in front of the new text stays unless the
+                // comment pass trims it away with a comment it cuts off
+                // (a dropped "*/" leaves the line as it is).
+                if (!code.empty() || !hasComment) {
                     joined += ' ';
                     joined += code;
+                    openLiteral = openLiteral != HoldsOddQuotes(code);
                 }
                 if (hasComment) t.lineComment = std::move(comment);
                 if (!IsTrimSpace(joined.back()) && joined.back() != '/') continue;
