@@ -9,7 +9,7 @@ namespace xlat {
 bool IsQuietText(std::string_view text) {
     bool inLiteral = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        const std::string_view next = text.substr(i + 1);
+        const auto next = [&] { return text.substr(i + 1); };
         switch (text[i]) {
             case '"':
                 inLiteral = !inLiteral;
@@ -17,13 +17,13 @@ bool IsQuietText(std::string_view text) {
             case '\t': case '\n': case '\v': case '\f': case '\r':
                 return false;  // tabs become blanks, and the line is trimmed
             case '*':
-                if (StartsWith(next, "/")) return false;  // the comment pass drops every "*/"
+                if (StartsWith(next(), "/")) return false;  // the comment pass drops every "*/"
                 break;
             case '\'':
                 if (!inLiteral) return false;
                 break;
             case '/':
-                if (!inLiteral && (StartsWith(next, "/") || StartsWith(next, " /"))) return false;
+                if (!inLiteral && (StartsWith(next(), "/") || StartsWith(next(), " /"))) return false;
                 break;
             default:
                 break;
