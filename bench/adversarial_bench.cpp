@@ -2,7 +2,9 @@
 // in their size: one very long line, a line of very many tokens, a long
 // if/else chain, many structure definitions with no ";" after them, one
 // initialiser statement over many lines, a line of small blocks, and long
-// lists on one line: declarators, parameters, character escapes, deletes.
+// lists on one line: declarators, parameters, character escapes, deletes;
+// and one-line bodies whose blocks hold strings, character literals, and a
+// comment at the end of the line.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -23,6 +25,9 @@ enum Shape {
     kParameterList,
     kCharacterEscapes,
     kDeletes,
+    kStringBlocks,
+    kCharacterBlocks,
+    kMixedMarks,
 };
 
 // At least `bytes` characters of the given shape.
@@ -81,6 +86,22 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
             for (int i = 0; s.size() < bytes; ++i) s += "delete p" + std::to_string(i) + "; ";
             s += "\n}\n";
             break;
+        case kStringBlocks:  // a line of small blocks that print strings
+            s = "void f(void) {\n";
+            while (s.size() < bytes) s += "if (a) { puts(\"x y\"); } ";
+            s += "\n}\n";
+            break;
+        case kCharacterBlocks:  // a line of small blocks of character literals
+            s = "void f(void) {\n";
+            while (s.size() < bytes) s += "if (a) { c='x'; } ";
+            s += "\n}\n";
+            break;
+        case kMixedMarks:  // braces, comment marks and quotes in literals, and a comment
+            s = "void f(void) {\n";
+            while (s.size() < bytes)
+                s += "if (a) { puts(\"}{; // it's\"); c='}'; d='\\''; } while (b) { e='{'; puts(\"a\\\"b\\\"\"); } ";
+            s += "// end\n}\n";
+            break;
     }
     return s;
 }
@@ -99,7 +120,8 @@ void BM_Adversarial(benchmark::State& state) {
 // Every shape at 256 KB and 1 MB: the time per byte should hardly change.
 BENCHMARK(BM_Adversarial)
     ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks,
-                    kDeclaratorList, kParameterList, kCharacterEscapes, kDeletes},
+                    kDeclaratorList, kParameterList, kCharacterEscapes, kDeletes, kStringBlocks, kCharacterBlocks,
+                    kMixedMarks},
                    {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);

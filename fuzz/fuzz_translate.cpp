@@ -1,7 +1,8 @@
 // libFuzzer target: any bytes are a C source; the translation must finish
 // without a crash, a sanitizer report or a hang, whatever the verdict. The
 // source is also translated and indented in as many parts as it can be cut
-// into, side by side, which must give exactly the same result.
+// into, side by side, and with every long line taken whole rather than
+// piece by piece; both must give exactly the same result.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,5 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parts.maxParts = 16;
     if (!Same(result, xlat::TranslateSource(source, typeNames, parts))) std::abort();
     if (indented != xlat::IndentOutput(result.text, xlat::PieceSharing{2, 1, 16})) std::abort();
+
+    xlat::WorkSharing whole = alone;
+    whole.piecesOfLongLines = false;
+    if (!Same(result, xlat::TranslateSource(source, typeNames, whole))) std::abort();
     return 0;
 }

@@ -193,6 +193,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
         Part& part = parts.emplace_back(starts[k], k + 1 < starts.size() ? starts[k + 1] : kNoStop, sourceSize);
         Translator& t = part.t;
         t.types.LoadNames(typeNamesFile);
+        t.piecesOfLongLines = sharing.piecesOfLongLines;
         knownTypes = t.types.Names().size();
         t.in = LineSource(text);
         t.in.ShareSourceLines(lines);

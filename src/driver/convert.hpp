@@ -41,6 +41,10 @@ struct WorkSharing {
     unsigned threads = 0;                 // 0: one for each core of the machine
     size_t partBytes = size_t{1} << 18;   // a part is at least this long
     size_t maxParts = 0;                  // 0: one for each thread
+    // Whether the rest of a long line is taken one piece at a time where
+    // that is sure to give what taking it whole gives (off only to check
+    // exactly that).
+    bool piecesOfLongLines = true;
 };
 
 // Translates a whole C source. `typeNamesFile` is the text of the optional

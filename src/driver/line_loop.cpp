@@ -10,36 +10,58 @@ namespace xlat {
 
 namespace {
 
+// Where the statement splitter cuts a line that starts at `first` and ends
+// a statement: at its first "}" after the first token, outside the quoted
+// literals (every quote opens or closes one). npos when there is none.
+size_t FirstCut(std::string_view text, size_t first) {
+    bool inLiteral = false;
+    for (size_t i = text.find_first_of("\"}", first); i != std::string_view::npos;
+         i = text.find_first_of("\"}", i + 1)) {
+        if (text[i] == '"') inLiteral = !inLiteral;
+        else if (!inLiteral && i > first) return i;
+    }
+    return std::string_view::npos;
+}
+
 // On a long line the pending text is the whole rest of the line every time,
 // and the statement splitter cuts it at its first "}" after the first token.
-// When the rest is made of plain tokens (the form the splitter writes them
-// in) and holds nothing that a pass before the splitter acts on, only the
-// piece up to that "}" is taken; the rest stays in pendingText, already in
-// the form the splitter would put it back in. The splitter sees the whole
-// line's last token through the checks here, and its cut of the piece is
-// the cut of the whole line (it puts the piece back together with the rest
-// when it cannot be sure of that).
+// When the rest after that "}" is quiet pieces (the form the splitter writes
+// them in, holding nothing that a pass before the splitter acts on) and the
+// piece up to it is quiet text, every pass before the splitter leaves the
+// piece and the whole line alike as they are: only the piece is taken, and
+// the rest stays in pendingText, already in the form the splitter would put
+// it back in. The first character of the line decides whether the comment
+// and directive passes act on it at all, and is the piece's too. The
+// splitter sees the whole line's last token through the checks here, and
+// its cut of the piece is the cut of the whole line (it puts the piece back
+// together with the rest when it cannot be sure of that).
 bool TakePendingPiece(Translator& t) {
+    if (!t.piecesOfLongLines) return false;
     const std::string_view text = t.pendingText.View();
-    const size_t plain = t.pendingText.PlainTokensFrom();
-    if (!t.pendingText.HasNoLineMarks() || plain == PendingText::npos) return false;
+    const size_t quiet = t.pendingText.QuietPiecesFrom();
+    if (quiet == PendingText::npos) return false;
     const std::string_view line = TrimView(text);
-    if (line.size() < 2) return false;
+    if (line.size() < 2 || line[0] == '#' || line[0] == '/') return false;
     const size_t first = static_cast<size_t>(line.data() - text.data());
     const size_t last = first + line.size() - 1;
     // The whole line must end a statement with a token that the operator
     // joins of the tokenizer leave alone (no "- >" in front of it).
     if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
     if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
-    const size_t cut = text.find('}', first + 1);
+    const size_t cut = FirstCut(text, first);
     if (cut >= last) return false;
     // The rest starts after the blank behind the "}", or at a "}" glued to
     // it (a pass put "... }" in front of "} ..."); either way it must be
-    // plain tokens.
+    // quiet pieces.
     const size_t rest = text[cut + 1] == ' ' ? cut + 2 : cut + 1;
-    if ((text[cut + 1] != ' ' && text[cut + 1] != '}') || rest < plain) return false;
+    if ((text[cut + 1] != ' ' && text[cut + 1] != '}') || rest < quiet) return false;
     if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
-    t.lineText.assign(text.substr(first, cut + 1 - first));
+    const std::string_view piece = text.substr(first, cut + 1 - first);
+    if (!IsQuietText(piece)) return false;
+    // The quiet pieces must start outside a literal of the line, as they
+    // did where they were cut.
+    if (quiet > first && std::count(text.begin() + first, text.begin() + quiet, '"') % 2 != 0) return false;
+    t.lineText.assign(piece);
     t.pendingText.DropFront(rest);
     t.lineGoesOn = true;
     return true;

@@ -2,15 +2,35 @@
 
 #include <algorithm>
 
+#include "runtime/strings.hpp"
+
 namespace xlat {
 
-namespace {
-
-bool IsLineMark(char c) { return c == '"' || c == '\'' || c == '/' || c == '\t' || c == '#'; }
-
-size_t CountLineMarks(std::string_view text) { return static_cast<size_t>(std::count_if(text.begin(), text.end(), IsLineMark)); }
-
-}  // namespace
+bool IsQuietText(std::string_view text) {
+    bool inLiteral = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto next = [&] { return text.substr(i + 1); };
+        switch (text[i]) {
+            case '"':
+                inLiteral = !inLiteral;
+                break;
+            case '\t': case '\n': case '\v': case '\f': case '\r':
+                return false;  // tabs become blanks, and the line is trimmed
+            case '*':
+                if (StartsWith(next(), "/")) return false;  // the comment pass drops every "*/"
+                break;
+            case '\'':
+                if (!inLiteral) return false;
+                break;
+            case '/':
+                if (!inLiteral && (StartsWith(next(), "/") || StartsWith(next(), " /"))) return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return !inLiteral;
+}
 
 PendingWithPrefix::operator std::string() const {
     std::string text = prefix;
@@ -30,8 +50,7 @@ void PendingText::Assign(std::string_view text) {
         buffer_.assign(text);  // keeps the buffer's room
     }
     start_ = 0;
-    marks_ = CountLineMarks(buffer_);
-    plainFrom_ = npos;
+    quietFrom_ = npos;
 }
 
 PendingText& PendingText::operator=(const PendingWithPrefix& joined) {
@@ -46,8 +65,7 @@ PendingText& PendingText::operator=(const PendingWithPrefix& joined) {
 PendingText& PendingText::operator+=(std::string_view text) {
     if (Aliases(text)) return *this += std::string(text);  // appending may move the buffer
     buffer_ += text;
-    marks_ += CountLineMarks(text);
-    plainFrom_ = npos;  // the plain tokens no longer run to the end
+    quietFrom_ = npos;  // the quiet pieces no longer run to the end
     return *this;
 }
 
@@ -58,21 +76,18 @@ void PendingText::Prepend(std::string_view text) {
         const size_t room = text.size() + size();
         std::string grown(room, ' ');
         grown += View();
-        if (plainFrom_ != npos) plainFrom_ = plainFrom_ < start_ ? npos : plainFrom_ - start_ + room;
+        if (quietFrom_ != npos) quietFrom_ = quietFrom_ < start_ ? npos : quietFrom_ - start_ + room;
         buffer_.swap(grown);
         start_ = room;
     }
     start_ -= text.size();
     buffer_.replace(start_, text.size(), text);
-    marks_ += CountLineMarks(text);
 }
 
 void PendingText::DropFront(size_t n) {
-    n = std::min(n, size());
-    marks_ -= CountLineMarks(View().substr(0, n));
-    start_ += n;
-    // What is left of plain tokens, cut at the start of a token, is plain.
-    if (plainFrom_ != npos && plainFrom_ < start_) plainFrom_ = start_;
+    start_ += std::min(n, size());
+    // What is left of quiet pieces, cut at the start of a piece, is quiet.
+    if (quietFrom_ != npos && quietFrom_ < start_) quietFrom_ = start_;
 }
 
 PendingWithPrefix operator+(std::string prefix, const PendingText& rest) { return {std::move(prefix), &rest}; }

@@ -47,25 +47,20 @@ public:
     void clear() {
         buffer_.clear();
         start_ = 0;
-        marks_ = 0;
-        plainFrom_ = npos;
+        quietFrom_ = npos;
     }
 
     void Prepend(std::string_view text);
     // Drops the first n characters; the text left must start with a token.
     void DropFront(size_t n);
 
-    // Whether the text holds none of the characters that make the passes
-    // before the statement splitter act on a line: a quote, an apostrophe,
-    // a slash, a tab or a "#".
-    bool HasNoLineMarks() const { return marks_ == 0; }
-    // Where (an index into View()) the text starts to be made of tokens that
-    // the statement splitter would leave exactly as they are: each a single
-    // delimiter or free of blanks and delimiters, each followed by one blank.
-    // npos when no such part is known.
-    size_t PlainTokensFrom() const { return plainFrom_ == npos ? npos : plainFrom_ - start_; }
-    // Declares that the whole text is such plain tokens.
-    void MarkPlainTokens() { plainFrom_ = start_; }
+    // Where (an index into View()) the text starts to be quiet pieces: the
+    // pieces of a cut by the statement splitter, each followed by one blank
+    // (so that cutting them again gives them back), together quiet text
+    // (see IsQuietText). npos when no such part is known.
+    size_t QuietPiecesFrom() const { return quietFrom_ == npos ? npos : quietFrom_ - start_; }
+    // Declares that the whole text is such quiet pieces.
+    void MarkQuietPieces() { quietFrom_ = start_; }
 
     static constexpr size_t npos = std::string_view::npos;
 
@@ -76,9 +71,16 @@ private:
 
     std::string buffer_;  // the text is buffer_[start_..]; the front is free room
     size_t start_ = 0;
-    size_t marks_ = 0;         // line marks in the text (see HasNoLineMarks)
-    size_t plainFrom_ = npos;  // buffer index where plain tokens begin
+    size_t quietFrom_ = npos;  // buffer index where quiet pieces begin
 };
+
+// Whether the passes before the statement splitter leave `text` alone, and
+// leave a line alone that is made of such texts, each starting after an even
+// number of quotes: no tab or other control blank, no "*/", and outside the
+// quoted literals (every quote opens or closes one) no apostrophe and no
+// slash followed by a slash or by a blank and a slash (the comment pass
+// takes both for "//"); and its quotes are paired.
+bool IsQuietText(std::string_view text);
 
 PendingWithPrefix operator+(std::string prefix, const PendingText& rest);
 PendingWithPrefix operator+(const char* prefix, const PendingText& rest);

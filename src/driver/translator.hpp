@@ -114,6 +114,9 @@ struct Translator {
     // lineText is only the first piece of the pending text; the rest is
     // still in pendingText (see TakePendingPiece in the driver).
     bool lineGoesOn = false;
+    // Whether the driver may take such a first piece at all (see
+    // WorkSharing::piecesOfLongLines).
+    bool piecesOfLongLines = true;
 
     // ---- blocks -------------------------------------------------------
     BlockRecord pendingBlock;

@@ -89,8 +89,6 @@ enum class Join {
     WithoutBlank,  // a parameter list runs on (its parentheses do not balance)
 };
 
-bool IsSplitDelimiter(char c) { return c == ' ' || c == ')' || c == '{' || c == '}' || c == ';'; }
-
 // Pieces from..end, each followed by a blank.
 std::string PiecesFrom(const Pieces& pieces, size_t from) {
     size_t size = 0;
@@ -104,30 +102,23 @@ std::string PiecesFrom(const Pieces& pieces, size_t from) {
     return text;
 }
 
-// Whether pieces from..end, written by PiecesFrom, come back as the same
-// pieces when the text is cut again: every piece is a delimiter of its own
-// or holds no delimiter, blank or quote.
-bool ArePlainTokens(const Pieces& pieces, size_t from) {
-    for (size_t i = from; i < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
-        if (piece.size() == 1 && piece[0] != ' ' && IsSplitDelimiter(piece[0])) continue;
-        if (piece.empty() || piece.find_first_of(" ){};\"\t\n\v\f\r") != std::string_view::npos) return false;
-    }
-    return true;
-}
-
 // Cuts pieces from..end off the line and puts them in front of pendingText,
-// so that they come back as the next line.
+// so that they come back as the next line. Pieces that are quiet text mark
+// the pending text as quiet pieces (see TakePendingPiece in the driver).
 void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
+    const std::string moved = PiecesFrom(pieces, from);
+    const bool quiet = IsQuietText(moved);
     if (t.pendingText.empty()) {
-        t.pendingText = PiecesFrom(pieces, from);
-        if (ArePlainTokens(pieces, from)) t.pendingText.MarkPlainTokens();
+        t.pendingText = moved;
+        if (quiet) t.pendingText.MarkQuietPieces();
     } else {
-        // Plain tokens in front of a text that is plain tokens from its
-        // start keep the whole text plain.
-        const bool plain = t.pendingText.PlainTokensFrom() == 0 && ArePlainTokens(pieces, from);
-        t.pendingText.Prepend(PiecesFrom(pieces, from));
-        if (plain) t.pendingText.MarkPlainTokens();
+        // Quiet pieces in front of a text that is quiet pieces from its
+        // start keep the whole text quiet, unless a slash at the end of
+        // the one meets a slash at the start of the other.
+        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0 &&
+                                !(EndsWith(moved, "/ ") && StartsWith(t.pendingText.View(), "/"));
+        t.pendingText.Prepend(moved);
+        if (stillQuiet) t.pendingText.MarkQuietPieces();
     }
     pieces.resize(from);
 }
@@ -203,10 +194,12 @@ bool EndsStatement(std::string_view token);
 // line at a time, and every pass before this one runs again over all the
 // text joined so far: time that grows with the square of the statement's
 // length. While that text holds nothing those passes act on (no apostrophe,
-// no comment mark, its quotes paired), they act on the new line alone, so
-// the new line is shaped here as they would shape it and the next line is
-// joined at once. A line that ends the statement, or one that holds
-// anything else, goes the usual way with all the text joined before it.
+// no comment mark), they act on the new line alone, so the new line is
+// shaped here as they would shape it and the next line is joined at once.
+// A literal left open at the end of the text (a "*/" in a string ends a
+// line of the source there) goes on into the new line. A line that ends
+// the statement, or one that holds anything else, goes the usual way with
+// all the text joined before it.
 
 // Whether `text` holds none of the marks that make the passes before this
 // one act on it: no apostrophe, no "/*" or "*/", no slash-blank-slash (the
@@ -217,28 +210,32 @@ bool HoldsNoMarks(std::string_view text) {
 }
 
 // Whether the passes before this one leave `text` as it is when more text is
-// joined to it: no marks, its quotes paired, no blank at its ends and no
-// slash at its end.
+// joined to it: no marks, no blank at its ends and no slash at its end.
 bool IsQuietJoinedText(std::string_view text) {
     return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
-           HoldsNoMarks(text) && std::count(text.begin(), text.end(), '"') % 2 == 0;
+           HoldsNoMarks(text);
 }
 
+bool HoldsOddQuotes(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
+
 // What the passes before this one make of `line` (trimmed) joined to quiet
-// text: the text that stays (`code`) and the comment cut off it. False when
-// the line holds something that this does not follow.
-bool ShapeJoinedLine(std::string_view line, std::string& code, std::string& comment, bool& hasComment) {
+// text that ends inside a literal or not (`openLiteral`): the text that
+// stays (`code`) and the comment cut off it. False when the line holds
+// something that this does not follow.
+bool ShapeJoinedLine(std::string_view line, bool openLiteral, std::string& code, std::string& comment,
+                     bool& hasComment) {
     hasComment = false;
-    if (line.find('\'') != std::string_view::npos || std::count(line.begin(), line.end(), '"') % 2 != 0) return false;
+    if (line.find('\'') != std::string_view::npos) return false;
     code.assign(line);
     if (code.find('\t') != std::string::npos) code = Replace(code, "\t", "   ");
-    // A block comment that closes on the line is taken for a "//" one.
+    // A block comment that closes on the line is taken for a "//" one; a
+    // closer with no opener is dropped.
     const long opener = InStr(code, "/*");
     const long closer = InStr(code, "*/");
-    if (opener > 0 && opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
-    else if (opener > 0 || closer > 0) return false;
+    if (opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
+    else if (opener > 0) return false;
     if (code.find("/ /") != std::string::npos || EndsWith(code, "/ ")) return false;
-    bool inLiteral = false;
+    bool inLiteral = openLiteral;
     for (size_t i = 0; i + 1 < code.size(); ++i) {
         if (code[i] == '"') inLiteral = !inLiteral;
         if (inLiteral || code[i] != '/' || code[i + 1] != '/') continue;
@@ -262,18 +259,27 @@ int JoinStatementLines(Translator& t) {
     // of lineText): the buffers keep their size from one statement to the next.
     std::string& cut = t.joinScratch;
     Pieces& pieces = t.splitViews;
+    bool openLiteral = HoldsOddQuotes(joined);
     for (;;) {
         const std::string next = NextStatementText(t, Join::WithBlank);
         WriteJoinComment(t, Join::WithBlank);
         bool hasComment = false;
-        if (!next.empty() && ShapeJoinedLine(next, code, comment, hasComment)) {
+        if (!next.empty() && ShapeJoinedLine(next, openLiteral, code, comment, hasComment)) {
             // The statement goes on unless the new text ends it (without
             // new pieces, the last piece is the one that did not end it).
-            CutStatement(code, cut, pieces);
+            // An open literal runs on to the first quote of the new text,
+            // and the pieces from there on are the new ones.
+            const size_t closing = openLiteral ? code.find('"') : std::string::npos;
+            if (openLiteral && closing == std::string::npos) pieces.clear();
+            else CutStatement(std::string_view(code).substr(openLiteral ? closing + 1 : 0), cut, pieces);
             if (pieces.empty() || !EndsStatement(pieces.back())) {
-                if (!code.empty()) {
+                // The blank in front of the new text stays unless the
+                // comment pass trims it away with a comment it cuts off
+                // (a dropped "*/" leaves the line as it is).
+                if (!code.empty() || !hasComment) {
                     joined += ' ';
                     joined += code;
+                    openLiteral = openLiteral != HoldsOddQuotes(code);
                 }
                 if (hasComment) t.lineComment = std::move(comment);
                 if (!IsTrimSpace(joined.back()) && joined.back() != '/') continue;
@@ -315,8 +321,8 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 }
 
 // For a line that is only the first piece of the pending text (ending in
-// the first "}" after its first token, the rest of the line being plain
-// tokens): whether the steps below cut it where they would cut the whole
+// the first "}" after its first token, the rest of the line being quiet
+// pieces): whether the steps below cut it where they would cut the whole
 // line. They do unless a definition's "{" may stand further on.
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
