@@ -6,6 +6,7 @@
 
 #include "driver/convert_file.hpp"
 #include "runtime/strings.hpp"
+#include "test_dir.hpp"
 
 namespace fs = std::filesystem;
 using namespace xlat;
@@ -15,10 +16,7 @@ namespace {
 class ConvertFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("xlat_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = NewTestDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
     void TearDown() override {
         // Read-only files (a read-only source and its backup) cannot be

@@ -15,6 +15,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "test_dir.hpp"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,9 +32,7 @@ TEST(LowMemory, TheCommandReportsItAndKeepsTheOldOutput) {
 #ifndef XLAT_LIMITS_MEMORY
     GTEST_SKIP() << "memory cannot be limited here";
 #else
-    const fs::path dir = fs::path(::testing::TempDir()) / "xlat_low_memory";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = NewTestDir("low_memory");
     {
         std::ofstream source(dir / "big.c", std::ios::binary);
         for (int i = 0; i < 100000; ++i)
