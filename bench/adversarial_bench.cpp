@@ -3,8 +3,8 @@
 // if/else chain, many structure definitions with no ";" after them, one
 // initialiser statement over many lines, a line of small blocks, and long
 // lists on one line: declarators, parameters, character escapes, deletes;
-// and one-line bodies whose blocks hold strings, character literals, and a
-// comment at the end of the line.
+// one-line bodies whose blocks hold strings, character literals, and a
+// comment at the end of the line; and bare blocks nested deep on one line.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -28,6 +28,7 @@ enum Shape {
     kStringBlocks,
     kCharacterBlocks,
     kMixedMarks,
+    kNestedBareBlocks,
 };
 
 // At least `bytes` characters of the given shape.
@@ -102,6 +103,14 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
                 s += "if (a) { puts(\"}{; // it's\"); c='}'; d='\\''; } while (b) { e='{'; puts(\"a\\\"b\\\"\"); } ";
             s += "// end\n}\n";
             break;
+        case kNestedBareBlocks: {  // { { { ... } } } on one line
+            const std::size_t depth = bytes / 4;
+            s = "void f(void) {\n";
+            for (std::size_t i = 0; i < depth; ++i) s += "{ ";
+            for (std::size_t i = 0; i < depth; ++i) s += "} ";
+            s += "\n}\n";
+            break;
+        }
     }
     return s;
 }
@@ -121,7 +130,7 @@ void BM_Adversarial(benchmark::State& state) {
 BENCHMARK(BM_Adversarial)
     ->ArgsProduct({{kLongLine, kManyTokens, kElseChain, kStructsWithoutSemicolon, kLongInitialiser, kOneLineBlocks,
                     kDeclaratorList, kParameterList, kCharacterEscapes, kDeletes, kStringBlocks, kCharacterBlocks,
-                    kMixedMarks},
+                    kMixedMarks, kNestedBareBlocks},
                    {256, 1024}})
     ->ArgNames({"shape", "KB"})
     ->Unit(benchmark::kMillisecond);

@@ -24,7 +24,8 @@ size_t FirstCut(std::string_view text, size_t first) {
 }
 
 // On a long line the pending text is the whole rest of the line every time,
-// and the statement splitter cuts it at its first "}" after the first token.
+// and the statement splitter cuts it after a "{" that starts it, or else at
+// its first "}" after the first token.
 // When the rest after that "}" is quiet pieces (the form the splitter writes
 // them in, holding nothing that a pass before the splitter acts on) and the
 // piece up to it is quiet text, every pass before the splitter leaves the
@@ -48,14 +49,16 @@ bool TakePendingPiece(Translator& t) {
     // joins of the tokenizer leave alone (no "- >" in front of it).
     if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
     if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
-    const size_t cut = FirstCut(text, first);
+    // A line that starts with a "{" of its own is cut right after it.
+    const bool openerFirst = line[0] == '{' && line[1] == ' ';
+    const size_t cut = openerFirst ? first : FirstCut(text, first);
     if (cut >= last) return false;
     // The rest starts after the blank behind the "}", or at a "}" glued to
     // it (a pass put "... }" in front of "} ..."); either way it must be
     // quiet pieces.
     const size_t rest = text[cut + 1] == ' ' ? cut + 2 : cut + 1;
     if ((text[cut + 1] != ' ' && text[cut + 1] != '}') || rest < quiet) return false;
-    if (text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
+    if (!openerFirst && text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
     const std::string_view piece = text.substr(first, cut + 1 - first);
     if (!IsQuietText(piece)) return false;
     // The quiet pieces must start outside a literal of the line, as they

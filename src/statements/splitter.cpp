@@ -321,10 +321,12 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 }
 
 // For a line that is only the first piece of the pending text (ending in
-// the first "}" after its first token, the rest of the line being quiet
-// pieces): whether the steps below cut it where they would cut the whole
-// line. They do unless a definition's "{" may stand further on.
+// the first "}" after its first token, or a "{" that starts the line; the
+// rest of the line being quiet pieces): whether the steps below cut it where
+// they would cut the whole line. They do unless a definition's "{" may
+// stand further on.
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
+    if (pieces.size() == 1 && pieces[0] == "{"sv) return true;  // a "{" of its own is cut off at once
     if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
     return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
 }
