@@ -49,8 +49,9 @@ bool TakePendingPiece(Translator& t) {
     // joins of the tokenizer leave alone (no "- >" in front of it).
     if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
     if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
-    // A line that starts with a "{" of its own is cut right after it.
-    const bool openerFirst = line[0] == '{' && line[1] == ' ';
+    // A line that starts with a "{" of its own is cut right after it, when
+    // the quiet pieces start there.
+    const bool openerFirst = line[0] == '{' && line[1] == ' ' && first + 2 >= quiet;
     const size_t cut = openerFirst ? first : FirstCut(text, first);
     if (cut >= last) return false;
     // The rest starts after the blank behind the "}", or at a "}" glued to
