@@ -1,0 +1,3 @@
+IF c = 34 THEN
+   n++
+END IF
