@@ -1,35 +1,10 @@
-// The pending text reads like the string it holds whatever was put in front
-// of it, appended or taken off, and knows what the driver's shortcut for
-// long lines asks of it: where its quiet pieces begin, and which texts
-// are quiet.
+// The pending text knows what the driver's shortcut for long lines asks of
+// it: where its quiet pieces begin, and which texts are quiet.
 #include <gtest/gtest.h>
 
 #include "driver/pending_text.hpp"
 
 using namespace xlat;
-
-TEST(PendingText, PrependsAppendsAndDropsLikeAString) {
-    PendingText p;
-    EXPECT_TRUE(p.empty());
-    p = "c ; ";
-    p = "b " + p;                // put in front of itself: a prepend
-    p = std::string("a ") + p;  // more than the free room in front
-    EXPECT_EQ(p, "a b c ; ");
-    p += "} ";
-    EXPECT_EQ(p, "a b c ; } ");
-    p.DropFront(2);
-    EXPECT_EQ(p, "b c ; } ");
-    const std::string copy = p;
-    EXPECT_EQ(copy, "b c ; } ");
-
-    PendingText other;
-    other = "x " + p;  // built from another pending text: p is unchanged
-    EXPECT_EQ(other, "x b c ; } ");
-    EXPECT_EQ(p, "b c ; } ");
-    EXPECT_EQ(p + "z", "b c ; } z");
-    p.clear();
-    EXPECT_EQ(p.size(), 0u);
-}
 
 TEST(PendingText, QuietTextIsWhatThePassesBeforeTheSplitterLeaveAlone) {
     // Quotes pair up whatever they hold: braces, an apostrophe, comment
