@@ -33,13 +33,6 @@ TEST(HostileInput, EmptyAndCommentOnlyFiles) {
     EXPECT_EQ(comments.text, "' one\n' two \n");
 }
 
-TEST(HostileInput, TheSourceEndsAtItsFirstNulByte) {
-    using namespace std::string_literals;
-    Conversion result = Translate("a = 1;\n\0b = 2;\n"s);
-    EXPECT_EQ(result.verdict, Verdict::Converted);
-    EXPECT_EQ(result.text, "a = 1\n");
-}
-
 TEST(HostileInput, BinaryDataFinishes) {
     std::mt19937 random(12345);
     for (int round = 0; round < 20; ++round) {

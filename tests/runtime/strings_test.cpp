@@ -77,8 +77,6 @@ TEST(Strings, SearchesAndCounts) {
 TEST(Strings, Builders) {
     EXPECT_EQ(Str(3), " 3");
     EXPECT_EQ(Str(-2.5), "-2.5");
-    EXPECT_EQ(Enclose("abc"), "\"abc\"");
-    EXPECT_EQ(Enclose("abc", '(', ')'), "(abc)");
     EXPECT_EQ(Chr({104, 105, 0, 106}), "hi");
     EXPECT_EQ(Join({"a", "", "bc"}), "abc");
     EXPECT_EQ(Space(3), "   ");
