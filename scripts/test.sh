@@ -6,6 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${JOBS:-2}
+# XLAT_WARNINGS_AS_ERRORS=ON makes every build here (the MinGW one included)
+# fail on a compiler warning.
+export XLAT_WARNINGS_AS_ERRORS=${XLAT_WARNINGS_AS_ERRORS:-OFF}
+strict=-DXLAT_WARNINGS_AS_ERRORS=$XLAT_WARNINGS_AS_ERRORS
 
 missing=()
 for pkg in cmake make g++ libgtest-dev; do
@@ -18,11 +22,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$strict"
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DXLAT_SANITIZE=ON
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DXLAT_SANITIZE=ON "$strict"
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"

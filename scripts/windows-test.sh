@@ -10,7 +10,9 @@
 # When Wine cannot run at all, it says so and exits 0 once the cross build succeeded.
 #
 # Usage: bash scripts/windows-test.sh
-# Environment: LINUX_BUILD  Linux build folder with xlat and xlat_tests (default build;
+# Environment: XLAT_WARNINGS_AS_ERRORS  ON: the cross build fails on a compiler warning
+#                           (scripts/test.sh sets it)
+#              LINUX_BUILD  Linux build folder with xlat and xlat_tests (default build;
 #                           configured when missing, always brought up to date)
 #              WIN_BUILD    cross build folder (default build-win)
 #              JOBS         parallel build jobs (default 2)
@@ -54,7 +56,8 @@ command -v "$MINGW_CXX" >/dev/null || die "no MinGW-w64 compiler ($MINGW_CXX)"
 say "cross-building in $WIN_BUILD"
 mkdir -p "$WIN_BUILD"
 cmake -S "$ROOT" -B "$WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >"$WIN_BUILD/windows-test-configure.log" 2>&1 ||
+    -DCMAKE_BUILD_TYPE=Release -DXLAT_WARNINGS_AS_ERRORS="${XLAT_WARNINGS_AS_ERRORS:-OFF}" \
+    >"$WIN_BUILD/windows-test-configure.log" 2>&1 ||
     { cat "$WIN_BUILD/windows-test-configure.log"; die "cross configure"; }
 cmake --build "$WIN_BUILD" -j"$JOBS" >"$WIN_BUILD/windows-test-build.log" 2>&1 ||
     { tail -n 60 "$WIN_BUILD/windows-test-build.log"; die "cross build"; }
@@ -86,12 +89,21 @@ say "package $(basename "$ZIP") holds xlat.exe"
 export WINEDEBUG=-all WINEPREFIX="$WIN_BUILD/wine-prefix" WINEDLLOVERRIDES="mscoree,mshtml="
 wine_ok=false
 if find_wine; then
-    # One wine server for the whole run, so that each program starts quickly.
     WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+    # A new prefix is set up in the background of the first program that
+    # runs in it, and that program can fail to start. So the prefix is made
+    # complete first, and every process of the set-up has ended, before any
+    # measured run.
+    [ -d "$WINEPREFIX" ] || say "preparing a new Wine prefix in $WINEPREFIX"
+    timeout 600 "$WINE" wineboot --init >/dev/null 2>&1
+    timeout 600 "$WINESERVER" -w >/dev/null 2>&1
+    # One wine server for the whole run, so that each program starts quickly.
     "$WINESERVER" -p >/dev/null 2>&1
     trap '"$WINESERVER" -k 2>/dev/null' EXIT
-    timeout 300 "$WINE" cmd.exe /c exit 7 >/dev/null 2>&1
-    [ $? = 7 ] && wine_ok=true
+    for attempt in 1 2; do
+        timeout 300 "$WINE" cmd.exe /c exit 7 >/dev/null 2>&1
+        [ $? = 7 ] && wine_ok=true && break
+    done
 fi
 if ! $wine_ok; then
     say "WINE CANNOT RUN WINDOWS PROGRAMS HERE (${WINE:-wine not installed}): the Windows tests and conversions were NOT run."
@@ -111,6 +123,11 @@ mkdir -p "$LINUX_BUILD"
 
 passed=0
 failed=0
+
+# Windows programs run through wine-run.sh, which runs a program again when
+# Wine failed to start it; it notes each such run in this file.
+WINE_RUN="$ROOT/scripts/wine-run.sh"
+export WINE WINE_RETRY_LOG
 check() { # check DESCRIPTION CONDITION...: counts and reports one check
     local what=$1
     shift
@@ -119,6 +136,14 @@ check() { # check DESCRIPTION CONDITION...: counts and reports one check
 
 WORK=$(mktemp -d)
 trap '"$WINESERVER" -k 2>/dev/null; rm -rf "$WORK"' EXIT
+WINE_RETRY_LOG=$WORK/wine-retries
+# The notes of runs made again, since the last call, into the log.
+report_retries() {
+    [ -s "$WINE_RETRY_LOG" ] || return 0
+    sed 's/^/windows-test: /' "$WINE_RETRY_LOG"
+    cat "$WINE_RETRY_LOG" >>"$WORK/wine-retries-all"
+    : >"$WINE_RETRY_LOG"
+}
 
 # --- 5. Unit tests: Windows against Linux ------------------------------------
 failed_tests() { # names of the failed tests in a GoogleTest log
@@ -127,7 +152,8 @@ failed_tests() { # names of the failed tests in a GoogleTest log
 ran_count() { tr -d '\r' <"$1" | sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p'; }
 
 "$LINUX_BUILD/xlat_tests" >"$WORK/linux-tests.log" 2>&1
-(cd "$WIN_BUILD" && timeout 900 "$WINE" "$TESTS_EXE" </dev/null >"$WORK/windows-tests.log" 2>&1)
+(cd "$WIN_BUILD" && WINE_TIMEOUT=900 "$WINE_RUN" "$TESTS_EXE" </dev/null >"$WORK/windows-tests.log" 2>&1)
+report_retries
 failed_tests "$WORK/linux-tests.log" >"$WORK/linux-failed"
 failed_tests "$WORK/windows-tests.log" >"$WORK/windows-failed"
 linux_ran=$(ran_count "$WORK/linux-tests.log")
@@ -160,7 +186,8 @@ run_linux() { # run_linux DIR ARGS...: output in DIR/../lin.out and lin.rc
 run_windows() {
     local dir=$1
     shift
-    (cd "$dir" && timeout 120 "$WINE" "$WORK/winbin/xlat.exe" "$@" </dev/null >"$WORK/win.out" 2>&1; echo $? >"$WORK/win.rc")
+    (cd "$dir" && WINE_TIMEOUT=120 "$WINE_RUN" "$WORK/winbin/xlat.exe" "$@" </dev/null >"$WORK/win.out" 2>&1; echo $? >"$WORK/win.rc")
+    report_retries
 }
 same_text() { cmp -s <(sed 's/\r$//' "$1") <(sed 's/\r$//' "$2"); }
 # Every line of a Windows text file ends in CR LF.
@@ -237,5 +264,7 @@ for side in lin win; do
 done
 
 say "$cases end-to-end inputs converted on both systems; .bas files of xlat.exe use CR LF line ends"
+[ -s "$WORK/wine-retries-all" ] &&
+    say "$(grep -c 'ran it once more' "$WORK/wine-retries-all") run(s) made again after Wine failed to start the program"
 say "$passed passed, $failed failed"
 [ "$failed" = 0 ]
