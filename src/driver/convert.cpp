@@ -27,6 +27,12 @@ long SourceLine(const std::vector<long>& map, long line) {
     return map[static_cast<size_t>(line - 1)];
 }
 
+// Appends the places to touch up that `t` found, in lines of the user's source.
+void KeepTouchUps(const Translator& t, const std::vector<long>& map, Conversion& result) {
+    for (const RawLine& raw : t.rawLines) result.rawLines.push_back({SourceLine(map, raw.line), raw.text});
+    for (long line : t.headerLines) result.headerLines.push_back(SourceLine(map, line));
+}
+
 // A part of the normalised text and its translation.
 struct Part {
     Part(size_t start, size_t stop, size_t sourceSize) : start(start), stop(stop), guard(sourceSize) {}
@@ -237,6 +243,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
         written.reserve(total);
     }
     size_t partsKept = 0;
+    Conversion result;
     Part* current = &parts[0];
     for (size_t k = 1; k < parts.size() && !current->fatal && !current->failure; ++k) {
         Part& next = parts[k];
@@ -246,6 +253,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
             const std::vector<std::string>& names = current->t.types.Names();
             next.t.types.EndPresuming();
             for (size_t i = knownTypes; i < names.size(); ++i) next.t.types.Add(names[i]);
+            KeepTouchUps(current->t, *lines, result);
             current->t = Translator();
             current = &next;
             ++partsKept;
@@ -257,7 +265,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
     if (current->failure) std::rethrow_exception(current->failure);
 
     Translator& t = current->t;
-    Conversion result;
+    KeepTouchUps(t, *lines, result);
     if (written.empty()) written.swap(t.out);
     else written += t.out;
     result.text = std::move(written);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/translator.hpp"
+
 namespace xlat {
 
 enum class Verdict {
@@ -26,6 +28,13 @@ struct Conversion {
     std::string reason;   // a few words on what went wrong (fatal stops)
     long line = 0;        // line of the user's source where the run stopped
     std::vector<OpenBlock> openBlocks;
+    // For the touch-up list, in lines of the user's source: the lines
+    // written through as C behind "!", the "$HEADER" marks (in pairs around
+    // each macro kept as C), and the conditional-compilation branches whose
+    // translations had to be reconciled (not found yet: always empty).
+    std::vector<RawLine> rawLines;
+    std::vector<long> headerLines;
+    std::vector<long> reconciledLines;
     // How many parts after the first were translated side by side and kept
     // (see WorkSharing); 0 when the source was translated in one piece.
     size_t partsKept = 0;

@@ -126,14 +126,24 @@ BlockRecord Translator::PopBlock() {
 }
 
 void Translator::Write(std::string_view line) {
+    if (!line.empty() && (line[0] == '!' || line[0] == '$')) NoteWritten(line);
     out.append(line);
     out += '\n';
 }
 
 void Translator::Write2(std::string_view a, std::string_view b) {
+    if (a == "!"sv) NoteWritten(std::string(a) + std::string(b));
     out.append(a);
     out.append(b);
     out += '\n';
+}
+
+void Translator::NoteWritten(std::string_view line) {
+    // The lines of a macro kept as C are copied as they stand: none of them
+    // is a line written through behind "!".
+    const bool inMacro = headerLines.size() % 2 != 0;
+    if (line == "$HEADER"sv) headerLines.push_back(in.LinesRead());
+    else if (line[0] == '!' && !inMacro) rawLines.push_back({in.LinesRead(), std::string(line)});
 }
 
 void Translator::Fatal(std::string_view message, std::string_view reason, long line) const {

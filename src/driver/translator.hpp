@@ -37,6 +37,13 @@ struct FatalStop {
     long line = 0;
 };
 
+// A line written through as C behind "!", and the input line it was
+// written for.
+struct RawLine {
+    long line = 0;
+    std::string text;
+};
+
 inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 
 // Tokens are compared with ""sv literals: such a comparison looks at the
@@ -148,6 +155,13 @@ struct Translator {
     void Write(std::string_view line);
     void Write2(std::string_view a, std::string_view b);
 
+    // The places the user has to finish by hand, in input lines: every line
+    // written through behind "!", and the line of every "$HEADER" mark
+    // (in pairs: a macro kept as C stands between them). Output, not state
+    // handed from line to line.
+    std::vector<RawLine> rawLines;
+    std::vector<long> headerLines;
+
     // Read the next line of the input (line end dropped); empty at the end.
     std::string ReadLine() { return in.ReadLine(); }
     bool AtEnd() const { return in.AtEnd(); }
@@ -160,6 +174,7 @@ struct Translator {
     [[noreturn]] void Fatal(std::string_view message, std::string_view reason, long line = -1) const;
 
 private:
+    void NoteWritten(std::string_view line);
     std::string& GrowOrDiscard(int i);
     static const std::string& EmptySlot();
 };

@@ -1,5 +1,6 @@
 #include "runtime/platform.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,8 @@
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <fnmatch.h>
@@ -65,15 +68,26 @@ bool IsDirectory(const std::string& name) {
     return fs::is_directory(fs::path(name), ec);
 }
 
-bool AnyFileMatches(const std::string& pattern) {
+// Calls `found` with each entry of the pattern's folder whose name matches
+// the pattern's last part, until it returns false.
+template <typename Found>
+void ForEachMatch(const std::string& pattern, Found found) {
     fs::path p(pattern);
     fs::path dir = p.parent_path().empty() ? fs::path(".") : p.parent_path();
     std::string leaf = p.filename().string();
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (fnmatch(leaf.c_str(), it->path().filename().string().c_str(), 0) == 0) return true;
+        if (fnmatch(leaf.c_str(), it->path().filename().string().c_str(), 0) == 0 && !found(*it)) return;
     }
-    return false;
+}
+
+bool AnyFileMatches(const std::string& pattern) {
+    bool any = false;
+    ForEachMatch(pattern, [&](const fs::directory_entry&) {
+        any = true;
+        return false;
+    });
+    return any;
 }
 #endif
 
@@ -219,6 +233,67 @@ std::string Command(int n, int argc, char** argv) {
     if (n < 0 || n >= argc) return {};
     return argv[n];
 #endif
+}
+
+std::vector<std::string> CommandArguments(int argc, char** argv) {
+    std::vector<std::string> words;
+#ifdef _WIN32
+    const std::string commandLine = GetCommandLineA();
+    for (int n = 1;; ++n) {
+        // An empty word ("") cannot be told from the end of the line.
+        std::string word = CommandWord(commandLine, n);
+        if (word.empty()) break;
+        words.push_back(std::move(word));
+    }
+    (void)argc;
+    (void)argv;
+#else
+    for (int n = 1; n < argc; ++n) words.push_back(argv[n]);
+#endif
+    return words;
+}
+
+bool ExpandsWildcards() {
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
+std::vector<std::string> MatchingFiles(const std::string& pattern) {
+    std::vector<std::string> names;
+#ifdef _WIN32
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA(pattern.c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    const std::string folder = pattern.substr(0, pattern.find_last_of("\\/:") + 1);
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(folder + data.cFileName);
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+#else
+    const std::string folder = pattern.substr(0, pattern.find_last_of('/') + 1);
+    ForEachMatch(pattern, [&](const fs::directory_entry& entry) {
+        std::error_code ec;
+        if (!entry.is_directory(ec)) names.push_back(folder + entry.path().filename().string());
+        return true;
+    });
+#endif
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool ReadStandardInput(std::string& content) {
+#ifdef _WIN32
+    // Bytes as they come: the translator deals with carriage returns itself.
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    content.clear();
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) content.append(buffer, got);
+    return !std::ferror(stdin);
 }
 
 bool ReadWholeFile(const std::string& name, std::string& content) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace xlat {
 
@@ -31,8 +32,21 @@ std::string Command(int n, int argc, char** argv);
 // the quotes go.
 std::string CommandWord(const std::string& commandLine, int n);
 
+// The words of the command line after the program's name, as Command gives
+// them.
+std::vector<std::string> CommandArguments(int argc, char** argv);
+// Whether the program has to expand "*" and "?" in file names itself: on
+// Windows the command shell hands them over as typed.
+bool ExpandsWildcards();
+// The files (not folders) whose names match `pattern`, "*" and "?" standing
+// in its last part only, in name order and with the pattern's folder part in
+// front.
+std::vector<std::string> MatchingFiles(const std::string& pattern);
+
 // Reads a whole file byte for byte, without ever opening it for writing.
 bool ReadWholeFile(const std::string& name, std::string& content);
+// Reads all of standard input byte for byte.
+bool ReadStandardInput(std::string& content);
 
 // Asks the C library to give large blocks back to the system when they are
 // freed. The translation builds and drops texts the size of the source;

@@ -46,7 +46,9 @@ protected:
     int Run(const std::string& argument) {
         out_.str("");
         err_.str("");
-        return ConvertFile(argument, Path("no-such-xlat.dat"), out_, err_);
+        ConvertOptions options;
+        options.programTypeNames = Path("no-such-xlat.dat");
+        return ConvertFile(argument, options, out_, err_);
     }
 
     fs::path dir_;
