@@ -6,7 +6,8 @@
 #   4. converts every tests/e2e/cases/*.c with the Linux xlat and with xlat.exe under
 #      Wine, each in a folder of its own with xlat.dat beside the program when the case
 #      has one; the .bas files must be the same bytes once line ends are normalised,
-#      the Windows one with CR LF line ends, and messages and exit codes must agree.
+#      the Windows one with CR LF line ends, and messages and exit codes must agree;
+#   5. runs the command-line tests (tests/cli/cli_test.sh) on xlat.exe, wildcards included.
 # When Wine cannot run at all, it says so and exits 0 once the cross build succeeded.
 #
 # Usage: bash scripts/windows-test.sh
@@ -262,6 +263,14 @@ for side in lin win; do
     check "$side: second run keeps the source backup" same_text "$sample" "$WORK/blank/$side/my.dir/my prog(c).BAK"
     check "$side: second run made the output backup" test -f "$WORK/blank/$side/my.dir/my prog(tam).BAK"
 done
+
+# The command-line tests of the Linux program, run on xlat.exe.
+XLAT_RUN="$WINE_RUN" bash "$ROOT/tests/cli/cli_test.sh" "$XLAT_EXE" >"$WORK/cli.log" 2>&1
+cli_rc=$?
+report_retries
+tail -n 1 "$WORK/cli.log" | sed 's/^/windows-test: xlat.exe: /'
+[ "$cli_rc" = 0 ] || grep -v '^cli_test:' "$WORK/cli.log" | head -n 60
+check "command-line tests pass on Windows" test "$cli_rc" = 0
 
 say "$cases end-to-end inputs converted on both systems; .bas files of xlat.exe use CR LF line ends"
 [ -s "$WORK/wine-retries-all" ] &&

@@ -3,14 +3,14 @@
 # input, output, error stream and exit code.
 #
 # Wine itself can fail to start a program, mostly while a new prefix is still
-# being set up: then nothing of the program is printed, or Wine's loader ends
+# being set up: then it fails without printing anything, or Wine's loader ends
 # with one of its own status codes (cut to 8 bits: 53 for 0xC0000135, a DLL
 # not found; 66 for 0xC0000142, a DLL that failed to start; 123 for
 # 0xC000007B, a bad image), or a line of Wine's own ("wine: ...") comes
 # first, or the run hangs. Such a run says nothing about the program, so it
 # is made once more, and a line saying so is added to $WINE_RETRY_LOG (or
 # written to standard error when that is not set). The programs run this way
-# always print something.
+# never fail without a message.
 #
 # Usage: scripts/wine-run.sh PROGRAM.exe ARGS...
 # Environment: WINE            the wine command (default: wine, wine64, /usr/lib/wine/wine64)
@@ -27,7 +27,7 @@ trap 'rm -rf "$tmp"' EXIT
 if [ -t 0 ]; then : >"$tmp/in"; else cat >"$tmp/in"; fi
 
 start_failed() { # start_failed RC
-    [ -s "$tmp/out" ] || [ -s "$tmp/err" ] || return 0
+    [ -s "$tmp/out" ] || [ -s "$tmp/err" ] || [ "$1" = 0 ] || return 0
     head -n 1 "$tmp/err" | grep -q '^wine: ' && return 0
     case $1 in 53 | 66 | 123 | 124) return 0 ;; esac
     return 1
