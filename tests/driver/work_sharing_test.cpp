@@ -1,5 +1,6 @@
 // A source translated in parts side by side must give exactly what one
-// translation from start to end gives: text, verdict, message and lines.
+// translation from start to end gives: text, verdict, message, lines and
+// the places to touch up.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,6 +44,13 @@ void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversion& b, 
         EXPECT_EQ(a.openBlocks[i].line, b.openBlocks[i].line) << what;
         EXPECT_EQ(a.openBlocks[i].closer, b.openBlocks[i].closer) << what;
     }
+    // The places of the touch-up list.
+    ASSERT_EQ(a.rawLines.size(), b.rawLines.size()) << what;
+    for (size_t i = 0; i < a.rawLines.size(); ++i) {
+        EXPECT_EQ(a.rawLines[i].line, b.rawLines[i].line) << what;
+        EXPECT_EQ(a.rawLines[i].text, b.rawLines[i].text) << what;
+    }
+    EXPECT_EQ(a.headerLines, b.headerLines) << what;
 }
 
 std::string ReadText(const fs::path& path) {

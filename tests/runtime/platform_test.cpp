@@ -61,6 +61,17 @@ TEST_F(PlatformFiles, ExistAndLof) {
     EXPECT_EQ(xlat::Lof(""), 0);
 }
 
+TEST_F(PlatformFiles, MatchingFilesAreTheFilesInNameOrderWithTheirFolder) {
+    Write("b2.c", "");
+    Write("b1.c", "");
+    Write("b10.c", "");
+    Write("c1.c", "");
+    fs::create_directory(dir + "b3.c");  // a folder is not a file to convert
+    const std::vector<std::string> matches = {dir + "b1.c", dir + "b2.c"};
+    EXPECT_EQ(xlat::MatchingFiles(dir + "b?.c"), matches);
+    EXPECT_EQ(xlat::MatchingFiles(dir + "*.h"), std::vector<std::string>{});
+}
+
 TEST_F(PlatformFiles, CopyNeverOverwritesMoveReplaces) {
     Write("a", "first");
     Write("b", "second");
