@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     }
 
     // With no file at all, the conversion of an empty name says how to call it.
-    const std::vector<std::string> files = line.files.empty() ? std::vector<std::string>{""} : FilesToConvert(line.files);
+    const std::vector<std::string> files =
+        line.files.empty() ? std::vector<std::string>{""} : FilesToConvert(line.files);
     int code = 0;
     for (const std::string& file : files)
         if (ConvertOne(file, options) != 0) code = 1;

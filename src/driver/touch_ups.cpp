@@ -42,7 +42,8 @@ std::vector<TouchUp> CollectTouchUps(const Conversion& result) {
     for (const OpenBlock& block : result.openBlocks) {
         std::string what = "block opened here is never closed";
         if (!block.closer.empty()) what += " (no \"" + block.closer + "\")";
-        list.push_back({block.line, Kind::OpenBlock, what + ": add the missing \"}\" to the C, or close it in the BASIC"});
+        what += ": add the missing \"}\" to the C, or close it in the BASIC";
+        list.push_back({block.line, Kind::OpenBlock, what});
     }
     for (long line : result.reconciledLines)
         list.push_back({line, Kind::Reconciled,
