@@ -1,5 +1,6 @@
 #include "c_scan.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 namespace structure {

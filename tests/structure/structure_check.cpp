@@ -27,6 +27,7 @@
 // The exit code is 1 when the command crashed, hung or could not be run on
 // some file; the figures themselves never fail the check.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
