@@ -1,8 +1,9 @@
 // libFuzzer target: any bytes are a C source; the translation must finish
 // without a crash, a sanitizer report or a hang, whatever the verdict. The
-// source is also translated and indented in as many parts as it can be cut
-// into, side by side, and with every long line taken whole rather than
-// piece by piece; both must give exactly the same result.
+// source is translated with every speed-up off and with every one on (in as
+// many parts as it can be cut into, side by side, long lines taken piece by
+// piece, large pages), and indented in one piece and in as many as it can
+// be cut into; both must give exactly the same result.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "driver/convert.hpp"
 #include "driver/indent.hpp"
+#include "runtime/large_pages.hpp"
 
 namespace {
 
@@ -28,20 +30,20 @@ bool Same(const xlat::Conversion& a, const xlat::Conversion& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view source(reinterpret_cast<const char*>(data), size);
     const std::string_view typeNames = "HFONT\nFILE\n";
-    xlat::WorkSharing alone;
-    alone.threads = 1;
-    const xlat::Conversion result = xlat::TranslateSource(source, typeNames, alone);
+
+    xlat::WorkSharing plain;
+    plain.partsSideBySide = false;
+    plain.piecesOfLongLines = false;
+    xlat::UseLargePages(false);
+    const xlat::Conversion result = xlat::TranslateSource(source, typeNames, plain);
     const std::string indented = xlat::IndentOutput(result.text, xlat::PieceSharing{1});
 
-    xlat::WorkSharing parts;
-    parts.threads = 2;
-    parts.partBytes = 1;
-    parts.maxParts = 16;
-    if (!Same(result, xlat::TranslateSource(source, typeNames, parts))) std::abort();
+    xlat::WorkSharing fast;
+    fast.threads = 2;
+    fast.partBytes = 1;
+    fast.maxParts = 16;
+    xlat::UseLargePages(true);
+    if (!Same(result, xlat::TranslateSource(source, typeNames, fast))) std::abort();
     if (indented != xlat::IndentOutput(result.text, xlat::PieceSharing{2, 1, 16})) std::abort();
-
-    xlat::WorkSharing whole = alone;
-    whole.piecesOfLongLines = false;
-    if (!Same(result, xlat::TranslateSource(source, typeNames, whole))) std::abort();
     return 0;
 }

@@ -25,6 +25,9 @@ fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$strict"
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# How much of each program's structure the translations keep (figures only;
+# the large real programs are there after scripts/fetch-real-c.sh).
+build/tests/structure/xlat_structure build/xlat tests/e2e/cases tests/structure/real
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DXLAT_SANITIZE=ON "$strict"
 cmake --build build-sanitize -j"$jobs"

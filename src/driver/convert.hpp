@@ -36,23 +36,27 @@ struct Conversion {
     std::vector<long> headerLines;
     std::vector<long> reconciledLines;
     // How many parts after the first were translated side by side and kept
-    // (see WorkSharing); 0 when the source was translated in one piece.
+    // (see WorkSharing); 0 when the source was translated in one part.
     size_t partsKept = 0;
 };
 
-// How a large source is shared out among the machine's cores. The source is
-// cut, between two top-level definitions, into parts translated side by
-// side; each part but the first starts from the state that a translation
-// normally has there, and its result is kept only when the translation of
-// everything before it ends in exactly that state. The result is always the
-// one of a translation from start to end.
+// The speed-ups of a translation. The plain translation reads the source in
+// one part, from the first line to the last, taking each line whole; every
+// speed-up below has a switch of its own and gives exactly the plain result.
+// (Large pages for large blocks are switched for the whole program: see
+// runtime/large_pages.hpp.)
 struct WorkSharing {
+    // Parts side by side: a large source is cut, between two top-level
+    // definitions, into parts translated on the machine's cores; each part
+    // but the first starts from the state that a translation normally has
+    // there, and its result is kept only when the translation of everything
+    // before it ends in exactly that state.
+    bool partsSideBySide = true;
     unsigned threads = 0;                 // 0: one for each core of the machine
     size_t partBytes = size_t{1} << 18;   // a part is at least this long
     size_t maxParts = 0;                  // 0: one for each thread
-    // Whether the rest of a long line is taken one piece at a time where
-    // that is sure to give what taking it whole gives (off only to check
-    // exactly that).
+    // Pieces of long lines: the rest of a long line is taken one piece at a
+    // time where that is sure to give what taking it whole gives.
     bool piecesOfLongLines = true;
 };
 

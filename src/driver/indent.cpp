@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/side_by_side.hpp"
+#include "parallel/side_by_side.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {

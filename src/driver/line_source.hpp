@@ -51,9 +51,6 @@ public:
     }
 
     // For each line of the text, the line of the user's source it begins on.
-    void SetSourceLines(std::vector<long> lines) {
-        sourceLines_ = std::make_shared<const std::vector<long>>(std::move(lines));
-    }
     void ShareSourceLines(std::shared_ptr<const std::vector<long>> lines) { sourceLines_ = std::move(lines); }
     const std::vector<long>& SourceLines() const { return sourceLines_ ? *sourceLines_ : NoLines(); }
 

@@ -1,4 +1,6 @@
 // The two passes that only matter inside the C functions main and WinMain.
+// Both end with the body: closing it clears inMain and inWinMain (see
+// BlockRecord::closesEntryPoint).
 #include "driver/passes.hpp"
 
 namespace xlat {
@@ -15,7 +17,6 @@ void RenameWinMainParams(Translator& t) {
             }
         }
     }
-    if (t.TokAt(0) == "END"sv && t.TokAt(1) == "FUNCTION"sv) t.inWinMain = 0;
 }
 
 int DropMainReturn(Translator& t) {
@@ -23,7 +24,6 @@ int DropMainReturn(Translator& t) {
         t.lineText.clear();
         return 0;
     }
-    if (t.TokAt(0) == "END"sv && t.TokAt(1) == "FUNCTION"sv) t.inMain = 0;
     return 1;
 }
 

@@ -160,13 +160,6 @@ const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pa
     return buffer;
 }
 
-std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
-                            std::string_view replacement) {
-    std::string out(text);
-    ReplaceUnquotedInPlace(out, pattern, replacement);
-    return out;
-}
-
 namespace {
 
 // Whether `pattern` stands in `text` at `start`. (The patterns are a few

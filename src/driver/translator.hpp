@@ -82,7 +82,6 @@ struct Translator {
         if (i >= 0 && i < slotsInUse) return tokens[static_cast<size_t>(i)];
         return EmptySlot();
     }
-    int TokenCount() const { return lastToken + 1; }
 
     // Remove every token that is empty or a single blank, shifting later
     // tokens down; freed slots keep the old text of the top slot.
@@ -186,12 +185,10 @@ private:
 const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
                                         std::string_view replacement);
 
-// Replace each occurrence of `pattern` that lies outside string literals
-// (a literal runs from a double quote at even parity to the next quote).
-std::string ReplaceUnquoted(std::string_view text, std::string_view pattern,
-                            std::string_view replacement);
-// The same, on `text` itself; the text is left untouched (no copy is made)
-// when the pattern does not occur.
+// Replaces, in `text` itself, each occurrence of `pattern` that lies outside
+// string literals (a literal runs from a double quote at even parity to the
+// next quote); the text is left untouched (no copy is made) when the
+// pattern does not occur.
 void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::string_view replacement);
 
 // 1 for "static", "void" or "register" in any letter case.

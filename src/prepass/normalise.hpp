@@ -1,5 +1,5 @@
-// Source normaliser: six pattern rewrites over the whole source
-// before it is read line by line.
+// Source normaliser: six pattern rewrites and a scan for the escaped quotes
+// they leave, over the whole source before it is read line by line.
 #pragma once
 
 #include <string>
@@ -10,11 +10,13 @@ namespace xlat {
 // The source bytes in, the normalised text out (a pure function: no files).
 // The text ends at the first NUL byte; every line feed not preceded by a
 // carriage return first becomes a carriage-return line-feed pair, so that
-// both line-end styles are normalised alike; a
-// line break is put in front, the six rules are applied in order (rules 5 and
-// 6 each repeated until the text no longer changes, so that a run of escaped
-// quotes loses every one of them), and the two
-// characters in front are removed again.
+// both line-end styles are normalised alike; a line break is put in front,
+// the six rules are applied in order (rules 5 and 6 each repeated until the
+// text no longer changes, so that a run of escaped quotes loses every one of
+// them), a scan of the text as C turns each escaped double quote still
+// inside a string literal into a backtick as rule 5 does (rule 5 misses one
+// after an escaped backslash), and the two characters in front are removed
+// again.
 std::string NormaliseSource(std::string_view source);
 
 // The six rules (pattern and template, placeholders already replaced), in the

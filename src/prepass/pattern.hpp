@@ -6,8 +6,8 @@
 //
 // No fixed-size work buffers (std::string throughout); `ReplaceAllMatches` appends pieces to its result (linear time),
 // advances by one character after an empty match and returns the text
-// unchanged for a pattern that failed to compile. The 32,767-byte program
-// limit ("regexp too big") is kept: node links are 16-bit.
+// unchanged for a pattern that failed to compile. A program is at most
+// 32,767 bytes long ("regexp too big"), as node links are 16-bit.
 //
 // Texts end at their first NUL byte: `MatchPattern` and
 // `ReplaceAllMatches` only look at the part of a view before its first NUL.
@@ -65,7 +65,7 @@ struct CompiledPattern {
   bool anchored = false;              // every match begins at the text start
   std::string required;               // required literal ("" when none)
 
-  // Extra hint of this implementation (never changes a result): a literal
+  // A search hint that never changes a result: a literal
   // that every match holds at a fixed distance from its start, built from the
   // fixed-width prefix of the node sequence. Empty when there is none.
   std::string searchLiteral;

@@ -8,7 +8,10 @@
 // marked for large pages; smaller blocks go to malloc as usual.
 //
 // Freed blocks are kept a while for reuse (see kMaxKept): memory the
-// process has touched once costs nothing to touch again.
+// process has touched once costs nothing to touch again. Blocks not taken
+// here (large pages switched off, see large_pages.hpp, or no mapping to be
+// had) come from malloc, which gives large ones back when they are freed
+// (GiveLargeBlocksBack).
 //
 // This file replaces the global operator new and delete, so it is linked
 // into the programs (the command, the benchmark and the tests) and not into
@@ -23,6 +26,8 @@
 #include <cstdlib>
 #include <mutex>
 #include <new>
+
+#include "runtime/large_pages.hpp"
 
 namespace {
 
@@ -134,7 +139,7 @@ bool GiveBackLarge(void* p) {
 }
 
 void* Allocate(size_t size) {
-    if (size >= kLargeBlock)
+    if (size >= kLargeBlock && xlat::LargePagesOn())
         if (void* block = TakeLarge(size)) return block;
     for (;;) {
         if (void* block = std::malloc(size ? size : 1)) return block;

@@ -48,9 +48,12 @@ bool ReadWholeFile(const std::string& name, std::string& content);
 // Reads all of standard input byte for byte.
 bool ReadStandardInput(std::string& content);
 
-// Asks the C library to give large blocks back to the system when they are
-// freed. The translation builds and drops texts the size of the source;
-// kept in the process's heap they would add up to a higher peak.
+// Asks the C library to give blocks of 1 MB and more back to the system when
+// they are freed. The translation builds and drops texts the size of the
+// source; kept in the process's heap they would add up to a higher peak.
+// (Where large pages are on, such blocks come from large_pages.cpp instead,
+// which keeps the last two freed for reuse; the C library still serves the
+// ones it cannot map, and all of them in builds without it.)
 void GiveLargeBlocksBack();
 // Writes `content` as text (platform line ends) to a temporary file beside
 // `name` and renames it over `name`, so that `name` is never left half

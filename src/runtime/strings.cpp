@@ -1,19 +1,6 @@
 #include "runtime/strings.hpp"
 
-#include <cstdio>
-
 namespace xlat {
-
-int Compare(std::string_view a, std::string_view b) {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
 
 std::string Left(std::string_view text, long n) {
     if (n <= 0) return {};
@@ -70,12 +57,6 @@ std::string Extract(std::string_view text, std::string_view pattern) {
     if (pattern.empty()) return std::string(text);
     size_t p = text.find(pattern);
     return std::string(p == std::string_view::npos ? text : text.substr(0, p));
-}
-
-std::string Remain(std::string_view text, std::string_view pattern) {
-    if (pattern.empty()) return std::string(text);
-    size_t p = text.find(pattern);
-    return std::string(p == std::string_view::npos ? text : text.substr(p + pattern.size()));
 }
 
 std::string Replace(std::string_view text, std::string_view pattern, std::string_view replacement) {
@@ -152,14 +133,6 @@ long InStr(std::string_view text, std::string_view pattern, long start, bool ign
     return q == std::string::npos ? 0 : static_cast<long>(q + 1);
 }
 
-long InStrRev(std::string_view text, std::string_view pattern, long start) {
-    if (pattern.empty() || pattern.size() > text.size()) return 0;
-    long last = static_cast<long>(text.size() - pattern.size()) + 1;
-    if (start <= 0 || start > last) start = last;
-    size_t p = text.rfind(pattern, static_cast<size_t>(start - 1));
-    return p == std::string_view::npos ? 0 : static_cast<long>(p + 1);
-}
-
 long Tally(std::string_view text, std::string_view pattern) {
     if (pattern.empty()) return 0;
     long n = 0;
@@ -177,15 +150,6 @@ std::string Join(std::initializer_list<std::string_view> parts) {
     return out;
 }
 
-std::string Chr(std::initializer_list<int> codes) {
-    std::string out;
-    for (int c : codes) {
-        if (c == 0) break;
-        out += static_cast<char>(c);
-    }
-    return out;
-}
-
 std::string Enclose(std::string_view text, char c1, char c2) {
     if (c1 == 0) c1 = '"';
     if (c2 == 0) c2 = c1;
@@ -198,13 +162,5 @@ std::string Enclose(std::string_view text, char c1, char c2) {
 }
 
 std::string Space(long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
-
-std::string StringOf(long n, char c) { return n > 0 ? std::string(static_cast<size_t>(n), c) : std::string(); }
-
-std::string Str(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "% .15G", value);
-    return buf;
-}
 
 }  // namespace xlat

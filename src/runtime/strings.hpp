@@ -9,10 +9,6 @@
 
 namespace xlat {
 
-// 0 when equal byte for byte, otherwise -1 or 1 by the first differing
-// unsigned byte (a shorter text sorts first).
-int Compare(std::string_view a, std::string_view b);
-
 std::string Left(std::string_view text, long n);
 std::string Right(std::string_view text, long n);
 // Characters from 1-based `start`, at most `length` of them (all of the rest
@@ -41,8 +37,6 @@ std::string Squeeze(std::string_view text);
 
 // Text before the first occurrence of `pattern` (all of it when absent).
 std::string Extract(std::string_view text, std::string_view pattern);
-// Text after the first occurrence of `pattern` (all of it when absent).
-std::string Remain(std::string_view text, std::string_view pattern);
 // Every occurrence, left to right, without overlap; a copy for an empty pattern.
 std::string Replace(std::string_view text, std::string_view pattern, std::string_view replacement);
 // Deletes the first occurrence and searches again from the start until none
@@ -56,21 +50,13 @@ std::string MCase(std::string_view text);
 
 // 1-based position of the first occurrence at or after `start` (<= 0 means 1).
 long InStr(std::string_view text, std::string_view pattern, long start = 1, bool ignoreCase = false);
-// 1-based position of the last occurrence beginning at or before `start`
-// (<= 0 or past the last possible position means from the end).
-long InStrRev(std::string_view text, std::string_view pattern, long start = 0);
 // Occurrences, overlapping ones counted; 0 for an empty pattern.
 long Tally(std::string_view text, std::string_view pattern);
 
 std::string Join(std::initializer_list<std::string_view> parts);
-// The characters of the given codes, ending at the first code 0.
-std::string Chr(std::initializer_list<int> codes);
 // c1 + text + c2; c1 == 0 means the double quote, c2 == 0 means c1.
 std::string Enclose(std::string_view text, char c1 = 0, char c2 = 0);
 std::string Space(long n);
-std::string StringOf(long n, char c);
-// "% .15G": a blank in front of non-negative numbers.
-std::string Str(double value);
 
 // How a token begins, in the C locale: a letter (not "_"), punctuation
 // ("_" included, digits not), or a name (a letter or "_"). An empty token

@@ -1,19 +1,12 @@
 // A whole function body on one line is cut into its statements piece by
-// piece; however long the line, every piece comes out and the run ends, and
-// taking the line's rest one piece at a time gives exactly what taking it
-// whole gives.
+// piece; however long the line, every piece comes out and the run ends.
+// (Taking the line's rest one piece at a time is compared with taking it
+// whole in speedups_test.cpp.)
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "driver/convert.hpp"
 
 using namespace xlat;
-
-namespace fs = std::filesystem;
 
 namespace {
 // The body pair of the long-line benchmark, repeated until the line holds
@@ -24,76 +17,6 @@ std::string LongLine(size_t bytes, int& pairs) {
     return s + "return x; }\n";
 }
 
-// Statements and blocks whose text holds what the passes before the
-// statement splitter look at: quotes, apostrophes, slashes, tabs, "#", and
-// braces or semicolons inside literals.
-constexpr const char* kFragments[] = {
-    "if (a) { puts(\"x y\"); } ",
-    "while (a) { puts(\"q\"); } ",
-    "if (a) { c='x'; } ",
-    "switch (x) { case 1: puts(\"a\"); break; } ",
-    "if (a) {\tb=1; } ",
-    "do { x++; } while (x<3); ",
-    "puts(\"}{;\"); ",
-    "puts(\"// not a comment\"); ",
-    "puts(\"/* nor this\"); ",
-    "puts(\"*/\"); ",
-    "puts(\"it's\"); ",
-    "puts(\"'}'\"); ",
-    "c='}'; ",
-    "c='{'; ",
-    "c=';'; ",
-    "c='\"'; ",
-    "c='\\''; ",
-    "c='\\n'; ",
-    "c='/'; ",
-    "puts(\"a\\\"b}\"); ",
-    "x = a / b; ",
-    "x = a / / b; ",
-    "if (p->q) { r = 1; } ",
-    "} ",
-    "{ ",
-    "#ifdef A ",
-    "else { y = 2; } ",
-    "int k = 3; } ",
-    "\"} ",
-};
-
-// A function whose body is one line of `count` fragments picked by `seed`,
-// sometimes ending in a comment.
-std::string MixedLongLine(unsigned seed, int count) {
-    std::mt19937 pick(seed);
-    std::string line = "void f(void) {\n";
-    for (int i = 0; i < count; ++i) line += kFragments[pick() % std::size(kFragments)];
-    if (pick() % 3 == 0) line += "// end";
-    return line + "\n}\n";
-}
-
-void ExpectSameWholeOrInPieces(const std::string& source) {
-    WorkSharing alone;
-    alone.threads = 1;
-    WorkSharing whole = alone;
-    whole.piecesOfLongLines = false;
-    const Conversion inPieces = TranslateSource(source, "HFONT\nFILE\n", alone);
-    const Conversion taken = TranslateSource(source, "HFONT\nFILE\n", whole);
-    EXPECT_EQ(inPieces.text, taken.text);
-    EXPECT_EQ(inPieces.verdict, taken.verdict);
-    EXPECT_EQ(inPieces.message, taken.message);
-    EXPECT_EQ(inPieces.reason, taken.reason);
-    EXPECT_EQ(inPieces.line, taken.line);
-    ASSERT_EQ(inPieces.openBlocks.size(), taken.openBlocks.size());
-    for (size_t i = 0; i < taken.openBlocks.size(); ++i) {
-        EXPECT_EQ(inPieces.openBlocks[i].line, taken.openBlocks[i].line);
-        EXPECT_EQ(inPieces.openBlocks[i].closer, taken.openBlocks[i].closer);
-    }
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 }  // namespace
 
 TEST(LongLine, EveryPieceOfAOneLineBodyComesOut) {
@@ -107,20 +30,5 @@ TEST(LongLine, EveryPieceOfAOneLineBodyComesOut) {
         for (int i = 0; i < pairs; ++i) expected += "x = x + 1 : if (x > 3) x = 2\n";
         expected += "FUNCTION = x\nEND FUNCTION\n";
         EXPECT_EQ(result.text, expected) << bytes;
-    }
-}
-
-TEST(LongLine, PiecesGiveWhatTheWholeRestGives) {
-    const fs::path tests(XLAT_TEST_DATA);
-    for (const fs::path& dir : {tests / "e2e" / "cases", tests / ".." / "fuzz" / "regressions"}) {
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
-            SCOPED_TRACE(entry.path().filename().string());
-            ExpectSameWholeOrInPieces(ReadFile(entry.path()));
-        }
-    }
-    for (unsigned seed = 1; seed <= 400; ++seed) {
-        SCOPED_TRACE(seed);
-        ExpectSameWholeOrInPieces(MixedLongLine(seed, 6 + static_cast<int>(seed % 60)));
     }
 }

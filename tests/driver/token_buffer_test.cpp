@@ -97,11 +97,6 @@ TEST(TokenBuffer, ReplaceOutsideQuotesIsDecidedByTheFirstOccurrence) {
     EXPECT_EQ(outside, "a  AND  \"x AND y\"");
 }
 
-TEST(TokenBuffer, ReplaceUnquotedLeavesEveryLiteralAlone) {
-    EXPECT_EQ(ReplaceUnquoted("a , \"b , c\" , d", " ,", ","), "a, \"b , c\", d");
-    EXPECT_EQ(ReplaceUnquoted("\"x\" == \"==\"", "==", "="), "\"x\" = \"==\"");
-}
-
 TEST(TokenBuffer, StorageWordsAndTheBlockStack) {
     EXPECT_EQ(IsVoidOrStorage("STATIC"), 1);
     EXPECT_EQ(IsVoidOrStorage("Void"), 1);

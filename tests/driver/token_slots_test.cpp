@@ -47,13 +47,19 @@ TEST(TokenSlots, MemberArrowTakesTheTokenCutBeforeIt) {
     EXPECT_EQ(Slots(t, 0, t.lastToken), (V{"a->b", "->c", ";"}));
 }
 
+// `text` after replacing `pattern` outside its literals, in place.
+static std::string ReplacedUnquoted(std::string text, std::string_view pattern, std::string_view replacement) {
+    ReplaceUnquotedInPlace(text, pattern, replacement);
+    return text;
+}
+
 TEST(TokenSlots, UnquotedReplacementsShrinkingAndGrowing) {
     // Shrinking, in the text itself: the "( " inside the literal stays.
-    EXPECT_EQ(ReplaceUnquoted("f ( a ) \"( x )\" ( b", "( ", "("), "f (a ) \"( x )\" (b");
+    EXPECT_EQ(ReplacedUnquoted("f ( a ) \"( x )\" ( b", "( ", "("), "f (a ) \"( x )\" (b");
     // A pattern that starts with blanks is found by its first other character.
-    EXPECT_EQ(ReplaceUnquoted("i ++ ; \" ++\" ++", " ++", "++"), "i++ ; \" ++\"++");
+    EXPECT_EQ(ReplacedUnquoted("i ++ ; \" ++\" ++", " ++", "++"), "i++ ; \" ++\"++");
     // Growing.
-    EXPECT_EQ(ReplaceUnquoted("!a \"!\" !b", "!", " NOT "), " NOT a \"!\"  NOT b");
+    EXPECT_EQ(ReplacedUnquoted("!a \"!\" !b", "!", " NOT "), " NOT a \"!\"  NOT b");
     // No occurrence: the text comes back as it was.
-    EXPECT_EQ(ReplaceUnquoted("a = b", "==", "="), "a = b");
+    EXPECT_EQ(ReplacedUnquoted("a = b", "==", "="), "a = b");
 }

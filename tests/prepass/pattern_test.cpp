@@ -99,7 +99,7 @@ TEST(PatternMatch, StartFoundBackFromAWordAfterAFillerRun) {
   }
 }
 
-TEST(PatternCompile, RegexpTooBigLimitKept) {
+TEST(PatternCompile, ProgramsOver32767BytesAreTooBig) {
   EXPECT_NE(CompilePattern(std::string(32000, 'a')), nullptr);
   EXPECT_EQ(CompileError(std::string(32767, 'a')), "regexp too big");
 }
@@ -390,7 +390,7 @@ std::string RandomPattern(std::mt19937& rng, int depth) {
   return out;
 }
 
-TEST(PatternReplaceAll, SameResultsAsTheDocumentedAlgorithm) {
+TEST(PatternReplaceAll, SameResultsAsRebuildingTheTextAtEveryMatch) {
   std::mt19937 rng(12345);
   int compared = 0;
   for (int i = 0; i < 3000; ++i) {

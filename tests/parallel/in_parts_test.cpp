@@ -1,12 +1,15 @@
 // A source translated in parts side by side must give exactly what one
 // translation from start to end gives: text, verdict, message, lines and
 // the places to touch up.
+// (Every end-to-end case and fuzz regression input is compared in
+// speedups_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "../driver/same_conversion.hpp"
 #include "driver/convert.hpp"
 #include "driver/indent.hpp"
 #include "driver/type_scan.hpp"
@@ -31,26 +34,6 @@ xlat::Conversion InParts(const std::string& source) {
     sharing.partBytes = 1;
     sharing.maxParts = 64;
     return xlat::TranslateOwnedSource(std::string(source), {}, sharing);
-}
-
-void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversion& b, const std::string& what) {
-    EXPECT_EQ(a.text, b.text) << what;
-    EXPECT_EQ(a.verdict, b.verdict) << what;
-    EXPECT_EQ(a.message, b.message) << what;
-    EXPECT_EQ(a.reason, b.reason) << what;
-    EXPECT_EQ(a.line, b.line) << what;
-    ASSERT_EQ(a.openBlocks.size(), b.openBlocks.size()) << what;
-    for (size_t i = 0; i < a.openBlocks.size(); ++i) {
-        EXPECT_EQ(a.openBlocks[i].line, b.openBlocks[i].line) << what;
-        EXPECT_EQ(a.openBlocks[i].closer, b.openBlocks[i].closer) << what;
-    }
-    // The places of the touch-up list.
-    ASSERT_EQ(a.rawLines.size(), b.rawLines.size()) << what;
-    for (size_t i = 0; i < a.rawLines.size(); ++i) {
-        EXPECT_EQ(a.rawLines[i].line, b.rawLines[i].line) << what;
-        EXPECT_EQ(a.rawLines[i].text, b.rawLines[i].text) << what;
-    }
-    EXPECT_EQ(a.headerLines, b.headerLines) << what;
 }
 
 std::string ReadText(const fs::path& path) {
@@ -116,21 +99,6 @@ TEST(WorkSharing, WrongStartsAreTranslatedAgain) {
         "return a;\n}\n",
     };
     for (const std::string& source : cases) ExpectSameConversion(InOnePiece(source), InParts(source), source);
-}
-
-TEST(WorkSharing, EveryEndToEndCaseAndRegressionInput) {
-    const fs::path root(XLAT_TEST_DATA);
-    std::string all;
-    for (const fs::path& dir : {root / "e2e" / "cases", root / ".." / "fuzz" / "regressions"}) {
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
-            const std::string source = ReadText(entry.path());
-            ExpectSameConversion(InOnePiece(source), InParts(source), entry.path().string());
-            all += source + "\n";
-        }
-    }
-    // All of them as one file: types, blocks and stops meet across parts.
-    ExpectSameConversion(InOnePiece(all), InParts(all), "all inputs in one file");
 }
 
 std::string IndentInPieces(const std::string& text) {

@@ -1,4 +1,4 @@
-#include "runtime/side_by_side.hpp"
+#include "parallel/side_by_side.hpp"
 
 #include <algorithm>
 #include <atomic>

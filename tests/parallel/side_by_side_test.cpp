@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "runtime/side_by_side.hpp"
+#include "parallel/side_by_side.hpp"
 
 namespace {
 
