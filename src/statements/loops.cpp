@@ -13,8 +13,16 @@ int FindToken(const Translator& t, std::string_view text, int from) {
     return i;
 }
 
-// Tokens from..to joined with nothing between them, each "," made " : ".
-std::string JoinLoopPart(const Translator& t, int from, int to) {
+// Tokens from..to joined with nothing between them.
+std::string Concatenate(const Translator& t, int from, int to) {
+    std::string text;
+    for (int i = from; i <= to; ++i) text += t.TokAt(i);
+    return text;
+}
+
+// The same for the step, where each "," separates two statements and
+// becomes " : " (in the condition a comma belongs to the expression).
+std::string JoinStepStatements(const Translator& t, int from, int to) {
     std::string text;
     for (int i = from; i <= to; ++i) text += t.TokAt(i) == ","sv ? " : " : t.TokAt(i);
     return text;
@@ -92,10 +100,10 @@ int TranslateFor(Translator& t) {
     t.Write(init);
 
     const int secondSemicolon = FindToken(t, ";", firstSemicolon + 1);
-    t.Write2("WHILE ", JoinLoopPart(t, firstSemicolon + 1, secondSemicolon - 1));
+    t.Write2("WHILE ", Concatenate(t, firstSemicolon + 1, secondSemicolon - 1));
 
     const int stepEnd = FindToken(t, ")", secondSemicolon + 1);
-    t.pendingBlock.closer = JoinLoopPart(t, secondSemicolon + 1, stepEnd - 1);
+    t.pendingBlock.closer = JoinStepStatements(t, secondSemicolon + 1, stepEnd - 1);
     t.PushBlock(t.pendingBlock);
 
     const std::string rest = t.pendingText;
