@@ -331,6 +331,15 @@ bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
 }
 
+// Whether a "}" followed by `next` (the pre-pass joins a "}" that ends a
+// line with a while that starts the next one) closes a block before a while
+// loop of its own: unless the innermost block is a do body, whose while
+// tail stays with its "}".
+bool StartsOwnWhileLoop(const Translator& t, std::string_view next) {
+    const BlockRecord* top = t.TopBlock();
+    return BeginsWithWord(next, "while") && !(top && top->closer == "LOOP"sv);
+}
+
 // The punctuation literals become their codes. A literal can only stand
 // where an apostrophe is followed by its second character; codes are
 // digits, so a replacement never makes a new literal. `i` is the first
@@ -398,8 +407,10 @@ int SplitStatement(Translator& t) {
             break;
         }
     }
-    // "} else" and a "}" before a directive do not share a line.
-    if (pieces.size() >= 2 && pieces[0] == "}"sv && (pieces[1] == "else"sv || StartsWith(pieces[1], "#")))
+    // "} else", a "}" before a directive and a "}" before a while loop of
+    // its own (the "}" closes anything but a do body) do not share a line.
+    if (pieces.size() >= 2 && pieces[0] == "}"sv &&
+        (pieces[1] == "else"sv || StartsWith(pieces[1], "#") || StartsOwnWhileLoop(t, pieces[1])))
         MoveToPending(t, pieces, 1);
     JoinPieces(t, pieces);
     return 1;
