@@ -194,6 +194,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
         Translator& t = part.t;
         t.types.LoadNames(typeNamesFile);
         t.piecesOfLongLines = sharing.piecesOfLongLines;
+        t.joinShortcut = sharing.joinShortcut;
         knownTypes = t.types.Names().size();
         t.in = LineSource(text);
         t.in.ShareSourceLines(lines);

@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "driver/convert.hpp"
+#include "same_conversion.hpp"
 
 using namespace xlat;
 
@@ -64,35 +63,13 @@ constexpr const char* kFragments[] = {
 std::string MixedLongLine(unsigned seed, int count) {
     std::mt19937 pick(seed);
     std::string line = "void f(void) {\n";
-    for (int i = 0; i < count; ++i) line += kFragments[pick() % std::size(kFragments)];
+    line += PickFragments(pick, kFragments, count, "");
     if (pick() % 3 == 0) line += "// end";
     return line + "\n}\n";
 }
 
 void ExpectSameWholeOrInPieces(const std::string& source) {
-    WorkSharing alone;
-    alone.threads = 1;
-    WorkSharing whole = alone;
-    whole.piecesOfLongLines = false;
-    const Conversion inPieces = TranslateSource(source, "HFONT\nFILE\n", alone);
-    const Conversion taken = TranslateSource(source, "HFONT\nFILE\n", whole);
-    EXPECT_EQ(inPieces.text, taken.text);
-    EXPECT_EQ(inPieces.verdict, taken.verdict);
-    EXPECT_EQ(inPieces.message, taken.message);
-    EXPECT_EQ(inPieces.reason, taken.reason);
-    EXPECT_EQ(inPieces.line, taken.line);
-    ASSERT_EQ(inPieces.openBlocks.size(), taken.openBlocks.size());
-    for (size_t i = 0; i < taken.openBlocks.size(); ++i) {
-        EXPECT_EQ(inPieces.openBlocks[i].line, taken.openBlocks[i].line);
-        EXPECT_EQ(inPieces.openBlocks[i].closer, taken.openBlocks[i].closer);
-    }
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    ExpectSameWithAndWithout(source, [](WorkSharing& s) { s.piecesOfLongLines = false; });
 }
 }  // namespace
 
@@ -111,13 +88,9 @@ TEST(LongLine, EveryPieceOfAOneLineBodyComesOut) {
 }
 
 TEST(LongLine, PiecesGiveWhatTheWholeRestGives) {
-    const fs::path tests(XLAT_TEST_DATA);
-    for (const fs::path& dir : {tests / "e2e" / "cases", tests / ".." / "fuzz" / "regressions"}) {
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
-            SCOPED_TRACE(entry.path().filename().string());
-            ExpectSameWholeOrInPieces(ReadFile(entry.path()));
-        }
+    for (const fs::path& path : KnownSources()) {
+        SCOPED_TRACE(path.filename().string());
+        ExpectSameWholeOrInPieces(ReadFileText(path));
     }
     for (unsigned seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(seed);
