@@ -2,7 +2,8 @@
 // without a crash, a sanitizer report or a hang, whatever the verdict. The
 // source is also translated and indented in as many parts as it can be cut
 // into, side by side, and with every long line taken whole rather than
-// piece by piece; both must give exactly the same result.
+// piece by piece and every long statement joined the usual way; both must
+// give exactly the same result.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     xlat::WorkSharing whole = alone;
     whole.piecesOfLongLines = false;
+    whole.joinShortcut = false;
     if (!Same(result, xlat::TranslateSource(source, typeNames, whole))) std::abort();
     return 0;
 }

@@ -116,10 +116,10 @@ void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
         if (quiet) t.pendingText.MarkQuietPieces();
     } else {
         // Quiet pieces in front of a text that is quiet pieces from its
-        // start keep the whole text quiet, unless a slash at the end of
-        // the one meets a slash at the start of the other.
-        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0 &&
-                                !(EndsWith(moved, "/ ") && StartsWith(t.pendingText.View(), "/"));
+        // start keep the whole text quiet: the moved pieces end in a ")",
+        // "{", "}" or ";" and a blank, which no comment mark of the text
+        // after them can take into one.
+        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0;
         t.pendingText.Prepend(moved);
         if (stillQuiet) t.pendingText.MarkQuietPieces();
     }
