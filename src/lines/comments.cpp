@@ -22,8 +22,8 @@ size_t CharLiteralEnd(std::string_view line, size_t open) {
     return line.find('\'', line[first] == '\\' ? first + 2 : first + 1);
 }
 
-// The first index that stands outside the literals and
-// where `isMark` holds; npos when there is none.
+// The first index outside the literals where `isMark` holds; npos when
+// there is none.
 template <class IsMark>
 size_t FindOutsideLiterals(std::string_view line, bool startsInString, IsMark isMark) {
     size_t i = 0;
@@ -47,6 +47,15 @@ size_t FindOutsideLiterals(std::string_view line, bool startsInString, IsMark is
 size_t FindMarkOutsideLiterals(std::string_view line, std::string_view mark, bool startsInString) {
     return FindOutsideLiterals(
         line, startsInString, [&](size_t i) { return line.compare(i, mark.size(), mark) == 0; });
+}
+
+// Where a trailing comment's first slash stands, or npos.
+size_t TrailingCommentStart(std::string_view line, bool startsInString) {
+    const auto slashes = [line](size_t i) {
+        if (line[i] != '/') return false;
+        return line.compare(i + 1, 1, "/") == 0 || line.compare(i + 1, 2, " /") == 0;
+    };
+    return FindOutsideLiterals(line, startsInString, slashes);
 }
 
 // The text after a comment's two slashes as the pass keeps it: a blank that
@@ -101,12 +110,23 @@ bool OpensUnclosedBlockComment(std::string_view line, bool startsInString) {
     return opener != npos && line.find("*/", opener + 2) == npos;
 }
 
+bool StartsLongBlockComment(std::string_view line) {
+    return StartsWith(line, "/*") && OpensUnclosedBlockComment(line);
+}
+
+void WriteLongBlockComment(Translator& t, std::string_view line) {
+    std::string current = std::move(t.lineText);
+    t.lineText = line;
+    CopyBlockComment(t);
+    t.lineText = std::move(current);
+}
+
+bool HoldsTrailingComment(std::string_view line, bool startsInString) {
+    return TrailingCommentStart(line, startsInString) != npos;
+}
+
 bool CutTrailingComment(std::string& line, std::string& comment, bool startsInString) {
-    const auto slashes = [&line](size_t i) {
-        if (line[i] != '/') return false;
-        return line.compare(i + 1, 1, "/") == 0 || line.compare(i + 1, 2, " /") == 0;
-    };
-    const size_t first = FindOutsideLiterals(line, startsInString, slashes);
+    const size_t first = TrailingCommentStart(line, startsInString);
     if (first == npos) return false;
     const size_t second = line.find('/', first + 1);
     comment = CommentText(std::string_view(line).substr(second + 1));

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "driver/translator.hpp"
+
 namespace xlat {
 
 // A block comment that opens and closes on the line becomes a "//" one; with
@@ -27,5 +29,17 @@ bool OpensUnclosedBlockComment(std::string_view line, bool startsInString = fals
 // text before them, trimmed, and `comment` gets the text after them. Returns
 // false, and changes nothing, when there is no such comment.
 bool CutTrailingComment(std::string& line, std::string& comment, bool startsInString = false);
+
+// Whether CutTrailingComment finds a comment on the line.
+bool HoldsTrailingComment(std::string_view line, bool startsInString = false);
+
+// Whether the (trimmed) line opens a block comment that runs over the next
+// lines. A pass that joins lines must not put such a line into mid-line,
+// where the comment pass no longer takes its opener for one.
+bool StartsLongBlockComment(std::string_view line);
+
+// Writes such a comment as the comment pass does, reading its further lines
+// up to the closing one. The current line stays as it is.
+void WriteLongBlockComment(Translator& t, std::string_view line);
 
 }  // namespace xlat

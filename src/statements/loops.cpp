@@ -1,4 +1,5 @@
 #include "driver/passes.hpp"
+#include "lines/comments.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -26,6 +27,18 @@ std::string JoinStepStatements(const Translator& t, int from, int to) {
     std::string text;
     for (int i = from; i <= to; ++i) text += t.TokAt(i) == ","sv ? " : " : t.TokAt(i);
     return text;
+}
+
+// The next input line of a for header spread over lines. A block comment
+// over several lines met on the way is written now, before the loop.
+std::string NextHeaderLine(Translator& t) {
+    for (;;) {
+        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
+        std::string next = t.ReadLine();
+        const std::string text = Trim(next);
+        if (!StartsLongBlockComment(text)) return next;
+        WriteLongBlockComment(t, text);
+    }
 }
 
 int ParenthesisDepth(const Translator& t) {
@@ -84,8 +97,7 @@ int TranslateFor(Translator& t) {
     // A header spread over lines is joined with the next input line until
     // its parentheses balance.
     if (ParenthesisDepth(t) != 0) {
-        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
-        const std::string next = t.ReadLine();
+        const std::string next = NextHeaderLine(t);
         t.pendingText = t.pendingText + Trim(t.lineText) + next;
         return 0;
     }

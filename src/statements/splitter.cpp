@@ -162,22 +162,6 @@ std::string RunInterruptingDirective(Translator& t, Join how, const std::string&
 
 bool InterruptsStatement(std::string_view line) { return StartsWith(line, "#if ") || StartsWith(line, "#elif "); }
 
-// A line that opens a block comment running over the next lines: joined to
-// a statement, its opener would stand in mid-line where the comment pass no
-// longer takes it for one.
-bool StartsLongBlockComment(std::string_view line) {
-    return StartsWith(line, "/*") && OpensUnclosedBlockComment(line);
-}
-
-// The comment pass writes such a comment now, up to its closing line; a
-// comment of the statement's line comes first, as it stands first.
-void WriteLongBlockComment(Translator& t, Join how, const std::string& line) {
-    WriteJoinComment(t, how);
-    t.lineText = line;
-    ConvertComments(t);
-    t.lineText.clear();
-}
-
 // The next text of the statement: what is still waiting in pendingText (it
 // follows this line directly), or else the next input line.
 std::string NextStatementText(Translator& t, Join how) {
@@ -188,7 +172,10 @@ std::string NextStatementText(Translator& t, Join how) {
         if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "statement not finished at end of file");
         std::string next = Trim(t.ReadLine());
         if (StartsLongBlockComment(next)) {
-            WriteLongBlockComment(t, how, next);
+            // Written now, after a comment of the statement's line, which
+            // stands before it.
+            WriteJoinComment(t, how);
+            WriteLongBlockComment(t, next);
             continue;
         }
         if (!InterruptsStatement(next)) return next;
@@ -238,11 +225,9 @@ bool HoldsOddQuotes(std::string_view text) { return std::count(text.begin(), tex
 // joined to it: no marks, no comment the comment pass would cut (a character
 // literal may have left "//" outside the literals), no blank at its ends and
 // no slash at its end.
-bool IsQuietJoinedText(const std::string& text) {
-    if (text.empty() || IsTrimSpace(text.front()) || IsTrimSpace(text.back()) || text.back() == '/') return false;
-    std::string code = text;
-    std::string comment;
-    return HoldsNoMarks(text) && !CutTrailingComment(code, comment);
+bool IsQuietJoinedText(std::string_view text) {
+    return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
+           HoldsNoMarks(text) && !HoldsTrailingComment(text);
 }
 
 // What the comment pass makes of `line` (trimmed) joined to quiet text that
