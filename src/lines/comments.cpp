@@ -93,6 +93,7 @@ int CopyBlockComment(Translator& t) {
 }  // namespace
 
 void TurnClosedBlockComment(std::string& line, bool startsInString) {
+    if (line.find("/*") == npos && line.find("*/") == npos) return;  // most lines
     const size_t opener = FindMarkOutsideLiterals(line, "/*", startsInString);
     if (opener == npos) {
         // Closers outside the literals, with nothing that they close, go.
