@@ -2,7 +2,7 @@
 // without a crash, a sanitizer report or a hang, whatever the verdict. The
 // source is translated with every speed-up off and with every one on (in as
 // many parts as it can be cut into, side by side, long lines taken piece by
-// piece, large pages), and indented in one piece and in as many as it can
+// piece, long statements joined in one go, large pages), and indented in one piece and in as many as it can
 // be cut into; both must give exactly the same result.
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     xlat::WorkSharing plain;
     plain.partsSideBySide = false;
     plain.piecesOfLongLines = false;
+    plain.joinShortcut = false;
     xlat::UseLargePages(false);
     const xlat::Conversion result = xlat::TranslateSource(source, typeNames, plain);
     const std::string indented = xlat::IndentOutput(result.text, xlat::PieceSharing{1});

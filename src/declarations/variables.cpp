@@ -54,7 +54,6 @@ void WriteStringInitialiser(Translator& t, int equals) {
     t.Tok(equals).clear();
     t.Write("END SET");
     if (backslash) t.Write("$IPRINT_ON");
-    t.pendingText.clear();
     t.lineText.clear();
 }
 

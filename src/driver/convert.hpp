@@ -58,6 +58,12 @@ struct WorkSharing {
     // Pieces of long lines: the rest of a long line is taken one piece at a
     // time where that is sure to give what taking it whole gives.
     bool piecesOfLongLines = true;
+    // Whether the lines of a statement spread over many lines are joined
+    // one after the other without the passes before the statement splitter
+    // running again over all the text joined so far, where they would only
+    // act on the new line (off only to check that this gives what joining
+    // the usual way gives).
+    bool joinShortcut = true;
 };
 
 // Translates a whole C source. `typeNamesFile` is the text of the optional

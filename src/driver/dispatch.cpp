@@ -45,13 +45,6 @@ FirstWord Classify(std::string_view word) {
 int DispatchStatement(Translator& t) {
     // The tokens come in compacted: the tokenizer compacts them, and the
     // type-word passes compact them again whenever they empty a slot.
-    // The pre-pass joins a block's "}" with a "while" that starts the next
-    // line. Unless the innermost block is a do body, that while begins a loop
-    // of its own: the "}" is handled alone and the loop is the next statement
-    // (also when its header is passed through as raw C).
-    const BlockRecord* top = t.TopBlock();
-    if (t.lastToken >= 1 && t.TokAt(0) == "}"sv && t.TokAt(1) == "while"sv && !(top && top->closer == "LOOP"sv))
-        MoveTokensToPending(t, 1);
     for (;;) {
         // Slots past lastToken may still hold old text: a line with no token
         // left has no first word.

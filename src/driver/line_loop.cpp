@@ -45,10 +45,8 @@ bool TakePendingPiece(Translator& t) {
     if (line.size() < 2 || line[0] == '#' || line[0] == '/') return false;
     const size_t first = static_cast<size_t>(line.data() - text.data());
     const size_t last = first + line.size() - 1;
-    // The whole line must end a statement with a token that the operator
-    // joins of the tokenizer leave alone (no "- >" in front of it).
+    // The whole line must end a statement.
     if (text[last] != ';' && text[last] != '{' && text[last] != '}') return false;
-    if (text[text.find_last_not_of(' ', last - 1)] == '>') return false;
     // A line that starts with a "{" of its own is cut right after it, when
     // the quiet pieces start there.
     const bool openerFirst = line[0] == '{' && line[1] == ' ' && first + 2 >= quiet;
@@ -59,12 +57,8 @@ bool TakePendingPiece(Translator& t) {
     // quiet pieces.
     const size_t rest = text[cut + 1] == ' ' ? cut + 2 : cut + 1;
     if ((text[cut + 1] != ' ' && text[cut + 1] != '}') || rest < quiet) return false;
-    if (!openerFirst && text[text.find_last_not_of(' ', cut - 1)] == '>') return false;
     const std::string_view piece = text.substr(first, cut + 1 - first);
     if (!IsQuietText(piece)) return false;
-    // The quiet pieces must start outside a literal of the line, as they
-    // did where they were cut.
-    if (quiet > first && std::count(text.begin() + first, text.begin() + quiet, '"') % 2 != 0) return false;
     t.lineText.assign(piece);
     t.pendingText.DropFront(rest);
     t.lineGoesOn = true;

@@ -1,6 +1,7 @@
 #include "driver/line_map.hpp"
 
 #include "prepass/char_finder.hpp"
+#include "prepass/literal_tracker.hpp"
 
 namespace xlat {
 
@@ -26,6 +27,7 @@ std::vector<long> MapNormalisedLines(std::string_view source) {
     long line = 1;
     // Only these characters can begin a line or join two.
     CharFinder<3> stops(source, {'}', '*', '\n'});
+    LiteralTracker literals(source);
     size_t i = 0;
     while ((i = stops.Next(i)) < source.size()) {
         char c = source[i];
@@ -38,9 +40,10 @@ std::vector<long> MapNormalisedLines(std::string_view source) {
                 i = next;
                 continue;
             }
-        } else if (c == '*' && i + 1 < source.size() && source[i + 1] == '/') {
-            // Text after a comment closer moves to a line of its own; when only
-            // blanks follow, the last blank does (the rewrite backtracks to it).
+        } else if (c == '*' && i + 1 < source.size() && source[i + 1] == '/' && !literals.Inside(i)) {
+            // Text after a comment closer (not one inside a literal) moves to
+            // a line of its own; when only blanks follow, the last blank does
+            // (the rewrite backtracks to it).
             size_t j = SkipBlanks(source, i + 2);
             if (j < source.size() && source[j] != '\r' && source[j] != '\n') {
                 map.push_back(line);

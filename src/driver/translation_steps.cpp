@@ -23,6 +23,7 @@ void StartTranslator(Translator& t, const PreparedSource& source, std::string_vi
                      const WorkSharing& sharing) {
     t.types.LoadNames(typeNamesFile);
     t.piecesOfLongLines = sharing.piecesOfLongLines;
+    t.joinShortcut = sharing.joinShortcut;
     t.in = LineSource(source.text);
     t.in.ShareSourceLines(source.lines);
 }

@@ -123,6 +123,9 @@ struct Translator {
     // Whether the driver may take such a first piece at all (see
     // WorkSharing::piecesOfLongLines).
     bool piecesOfLongLines = true;
+    // Whether the statement splitter may join the lines of a long statement
+    // without running the passes before it again (see WorkSharing::joinShortcut).
+    bool joinShortcut = true;
 
     // ---- blocks -------------------------------------------------------
     BlockRecord pendingBlock;

@@ -1,6 +1,7 @@
 // Character literals: BASIC has none, so every 'c' left in the line becomes a
 // number or an ASC("c") call, and the meaning of an escape is noted in the
 // line's comment.
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,19 @@ std::string LiteralReplacement(const std::string& content) {
     return Remove("ASC(" + Enclose(Trim(content)) + ")", "\\");
 }
 
-// Hexadecimal and octal (or zero) escapes keep their digits as written.
-bool IsNumericEscape(const std::string& content) {
-    return content.size() >= 2 && content[0] == '\\' && (content[1] == 'x' || content[1] == '0');
+// The value of a hexadecimal escape ("\x" and hex digits) or an octal one
+// ("\" and one to three octal digits) as a decimal number; empty for any
+// other content.
+std::string NumericEscapeValue(std::string_view content) {
+    if (content.size() < 2 || content[0] != '\\') return {};
+    const bool hex = content[1] == 'x';
+    const std::string_view digits = content.substr(hex ? 2 : 1);
+    if (digits.empty() || (!hex && digits.size() > 3)) return {};
+    unsigned long value = 0;
+    const char* const last = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), last, value, hex ? 16 : 8);
+    if (error != std::errc() || stop != last) return {};
+    return std::to_string(value);
 }
 
 // The notes, newest first, in front of `comment`, all joined by " : ".
@@ -63,12 +74,10 @@ void ConvertCharLiterals(Translator& t) {
         const std::string content = t.TokAt(i + 1);
         t.Tok(i).clear();
         t.Tok(i + 2).clear();
-        if (IsNumericEscape(content)) {
-            t.Tok(i + 1) = Remove(content, "\\");
-            continue;
-        }
-        std::string replacement = LiteralReplacement(content);
-        if (content.size() > 1) notes.push_back(content + " = " + replacement);
+        std::string replacement = NumericEscapeValue(content);
+        if (replacement.empty()) replacement = LiteralReplacement(content);
+        // The zero character is common enough to need no note.
+        if (content.size() > 1 && content != "\\0"sv) notes.push_back(content + " = " + replacement);
         t.Tok(i + 1) = std::move(replacement);
         t.scratchText.clear();
     }

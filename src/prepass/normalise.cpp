@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "prepass/char_finder.hpp"
+#include "prepass/literal_tracker.hpp"
 #include "prepass/pattern.hpp"
 
 namespace xlat {
@@ -29,13 +30,16 @@ constexpr std::array<NormaliseRule, kNormaliseRuleCount> kRules = {{
     {"(typedef[ ]+struct)([^{;]*[{][^{}]*[}])([^;]+[;])", "\\1 \\3\\2", false, ';'},
     // 3: "}" at a line end joined with a "while" starting the next line.
     {"(}[ ]*\r\n[ ]*while)", "} while", false},
-    // 4: text after "*/" on the same line goes to a line of its own.
+    // 4: text after "*/" on the same line goes to a line of its own (applied
+    // by BreakAfterCommentClosers, which leaves the literals alone).
     {"(\\*/[ ]*)([^\r\n])", "*/\r\n\\2", false},
     // 5: an escaped double quote becomes a backtick (repeated until stable).
     {"([^\\\\])(\\\\[\"])([^'])", "\\1`\\3", true},
     // 6: an escaped apostrophe becomes a backtick (repeated until stable).
     {"([^\\\\])(\\\\['])([^'])", "\\1`\\3", true},
 }};
+
+constexpr int kCommentCloserRule = 3;
 
 // Compiled once per process; compiled patterns are immutable.
 const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& CompiledRules() {
@@ -47,10 +51,50 @@ const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& Compile
   return compiled;
 }
 
+// Rule 4 read as C: a comment closer followed, after any blanks, by a
+// character other than a line break gets a line break in front of that
+// character (the blanks go; with only blanks up to the line break, the last
+// blank is that character). A "*/" inside a string or character literal is
+// text and is left alone.
+void BreakAfterCommentClosers(std::string& text, std::string& spare) {
+  constexpr std::string_view kCloser = "*/";
+  LiteralTracker literals(text);
+  spare.clear();
+  std::size_t copied = 0;  // the text before `copied` is in `spare`
+  for (std::size_t at = text.find(kCloser); at != std::string::npos; at = text.find(kCloser, at)) {
+    if (literals.Inside(at)) {
+      at += kCloser.size();
+      continue;
+    }
+    const std::size_t after = at + kCloser.size();
+    std::size_t next = after;
+    while (next < text.size() && text[next] == ' ') ++next;
+    if (next == text.size() || text[next] == '\r' || text[next] == '\n') {
+      if (next == after) {
+        at = after;
+        continue;
+      }
+      --next;  // the last blank
+    }
+    if (spare.empty()) spare.reserve(text.size() + text.size() / 16);
+    spare.append(text, copied, after - copied);
+    spare.append("\r\n");
+    spare += text[next];
+    copied = at = next + 1;
+  }
+  if (copied == 0) return;  // unchanged
+  spare.append(text, copied, std::string::npos);
+  text.swap(spare);
+}
+
 // Applies rule `index` to `text`, using `spare` as the second buffer: the two
 // are swapped when the rule changed anything, so a whole normalisation
 // touches two buffers only.
 void ApplyRule(int index, std::string& text, std::string& spare) {
+  if (index == kCommentCloserRule) {
+    BreakAfterCommentClosers(text, spare);
+    return;
+  }
   const CompiledPattern* pattern = CompiledRules()[index].get();
   const NormaliseRule& rule = kRules[index];
   for (;;) {

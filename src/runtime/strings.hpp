@@ -94,4 +94,14 @@ inline bool Contains(std::string_view text, std::string_view pattern) {
     return text.find(pattern) != std::string_view::npos;
 }
 
+// A letter, digit or "_": a character of a C name.
+inline bool IsNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+// True when `text` begins with `word` as a whole word ("else{" and "else if"
+// do, "elsewhere" does not).
+inline bool BeginsWithWord(std::string_view text, std::string_view word) {
+    return StartsWith(text, word) && (text.size() == word.size() || !IsNameChar(text[word.size()]));
+}
+
 }  // namespace xlat

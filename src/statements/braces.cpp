@@ -1,7 +1,5 @@
 // The brace pass: "{" opens the block that the last header armed in
 // pendingBlock, "}" closes the innermost block and writes its BASIC closer.
-#include <cctype>
-
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
@@ -9,16 +7,6 @@
 namespace xlat {
 
 namespace {
-
-bool IsWordChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
-
-// True when `text` begins with `word` as a whole word ("else{" and
-// "else if" do, "elsewhere" does not).
-bool BeginsWithWord(std::string_view text, std::string_view word) {
-    return StartsWith(text, word) && (text.size() == word.size() || !IsWordChar(text[word.size()]));
-}
 
 void ForgetPendingBlock(Translator& t) { t.pendingBlock = BlockRecord{}; }
 

@@ -1,4 +1,5 @@
 #include "driver/passes.hpp"
+#include "lines/comments.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -13,11 +14,31 @@ int FindToken(const Translator& t, std::string_view text, int from) {
     return i;
 }
 
-// Tokens from..to joined with nothing between them, each "," made " : ".
-std::string JoinLoopPart(const Translator& t, int from, int to) {
+// Tokens from..to joined with nothing between them.
+std::string Concatenate(const Translator& t, int from, int to) {
+    std::string text;
+    for (int i = from; i <= to; ++i) text += t.TokAt(i);
+    return text;
+}
+
+// The same for the step, where each "," separates two statements and
+// becomes " : " (in the condition a comma belongs to the expression).
+std::string JoinStepStatements(const Translator& t, int from, int to) {
     std::string text;
     for (int i = from; i <= to; ++i) text += t.TokAt(i) == ","sv ? " : " : t.TokAt(i);
     return text;
+}
+
+// The next input line of a for header spread over lines. A block comment
+// over several lines met on the way is written now, before the loop.
+std::string NextHeaderLine(Translator& t) {
+    for (;;) {
+        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
+        std::string next = t.ReadLine();
+        const std::string text = Trim(next);
+        if (!StartsLongBlockComment(text)) return next;
+        WriteLongBlockComment(t, text);
+    }
 }
 
 int ParenthesisDepth(const Translator& t) {
@@ -76,8 +97,7 @@ int TranslateFor(Translator& t) {
     // A header spread over lines is joined with the next input line until
     // its parentheses balance.
     if (ParenthesisDepth(t) != 0) {
-        if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
-        const std::string next = t.ReadLine();
+        const std::string next = NextHeaderLine(t);
         t.pendingText = t.pendingText + Trim(t.lineText) + next;
         return 0;
     }
@@ -92,10 +112,10 @@ int TranslateFor(Translator& t) {
     t.Write(init);
 
     const int secondSemicolon = FindToken(t, ";", firstSemicolon + 1);
-    t.Write2("WHILE ", JoinLoopPart(t, firstSemicolon + 1, secondSemicolon - 1));
+    t.Write2("WHILE ", Concatenate(t, firstSemicolon + 1, secondSemicolon - 1));
 
     const int stepEnd = FindToken(t, ")", secondSemicolon + 1);
-    t.pendingBlock.closer = JoinLoopPart(t, secondSemicolon + 1, stepEnd - 1);
+    t.pendingBlock.closer = JoinStepStatements(t, secondSemicolon + 1, stepEnd - 1);
     t.PushBlock(t.pendingBlock);
 
     const std::string rest = t.pendingText;

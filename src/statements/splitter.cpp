@@ -12,6 +12,7 @@
 
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
+#include "lines/comments.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 
@@ -83,10 +84,12 @@ void CutStatement(std::string_view text, std::string& joined, Pieces& pieces) {
 }
 
 // How a statement that is not finished on its line is joined with the text
-// that follows it.
+// that follows it, and how the comment of the line is written then.
 enum class Join {
-    WithBlank,     // the line ends inside a statement or after a control header
-    WithoutBlank,  // a parameter list runs on (its parentheses do not balance)
+    GoesOn,         // the line ends inside a statement: with a blank, comment after "' "
+    ControlHeader,  // a control header or a call ends in ")": with a blank, comment after "'"
+    ParameterList,  // a parameter list runs on (its parentheses do not balance): no blank,
+                    // comment after "'"
 };
 
 // Pieces from..end, each followed by a blank.
@@ -113,10 +116,10 @@ void MoveToPending(Translator& t, Pieces& pieces, size_t from) {
         if (quiet) t.pendingText.MarkQuietPieces();
     } else {
         // Quiet pieces in front of a text that is quiet pieces from its
-        // start keep the whole text quiet, unless a slash at the end of
-        // the one meets a slash at the start of the other.
-        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0 &&
-                                !(EndsWith(moved, "/ ") && StartsWith(t.pendingText.View(), "/"));
+        // start keep the whole text quiet: the moved pieces end in a ")",
+        // "{", "}" or ";" and a blank, which no comment mark of the text
+        // after them can take into one.
+        const bool stillQuiet = quiet && t.pendingText.QuietPiecesFrom() == 0;
         t.pendingText.Prepend(moved);
         if (stillQuiet) t.pendingText.MarkQuietPieces();
     }
@@ -138,7 +141,7 @@ void JoinPieces(Translator& t, const Pieces& pieces) {
 // line of its own.
 void WriteJoinComment(Translator& t, Join how) {
     if (t.lineComment.empty()) return;
-    t.Write2(how == Join::WithBlank ? "' " : "'", t.lineComment);
+    t.Write2(how == Join::GoesOn ? "' " : "'", t.lineComment);
     t.lineComment.clear();
 }
 
@@ -168,6 +171,13 @@ std::string NextStatementText(Translator& t, Join how) {
     for (;;) {
         if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "statement not finished at end of file");
         std::string next = Trim(t.ReadLine());
+        if (StartsLongBlockComment(next)) {
+            // Written now, after a comment of the statement's line, which
+            // stands before it.
+            WriteJoinComment(t, how);
+            WriteLongBlockComment(t, next);
+            continue;
+        }
         if (!InterruptsStatement(next)) return next;
         waiting = RunInterruptingDirective(t, how, next);
         if (!waiting.empty()) return waiting;
@@ -180,7 +190,7 @@ std::string NextStatementText(Translator& t, Join how) {
 int JoinWithNextLine(Translator& t, Join how) {
     std::string joined = std::move(t.lineText);
     const std::string next = NextStatementText(t, how);
-    if (how == Join::WithBlank) joined += ' ';
+    if (how != Join::ParameterList) joined += ' ';
     joined += next;
     t.pendingText = joined;
     t.lineText.clear();
@@ -195,11 +205,11 @@ bool EndsStatement(std::string_view token);
 // text joined so far: time that grows with the square of the statement's
 // length. While that text holds nothing those passes act on (no apostrophe,
 // no comment mark), they act on the new line alone, so the new line is
-// shaped here as they would shape it and the next line is joined at once.
-// A literal left open at the end of the text (a "*/" in a string ends a
-// line of the source there) goes on into the new line. A line that ends
-// the statement, or one that holds anything else, goes the usual way with
-// all the text joined before it.
+// shaped here by the comment pass's own code and the next line is joined at
+// once. A literal left open at the end of the text (a line of the source
+// may end inside one) goes on into the new line. A line that ends the
+// statement, or one that holds anything else, goes the usual way with all
+// the text joined before it.
 
 // Whether `text` holds none of the marks that make the passes before this
 // one act on it: no apostrophe, no "/*" or "*/", no slash-blank-slash (the
@@ -209,49 +219,35 @@ bool HoldsNoMarks(std::string_view text) {
            text.find("*/") == std::string_view::npos && text.find("/ /") == std::string_view::npos;
 }
 
-// Whether the passes before this one leave `text` as it is when more text is
-// joined to it: no marks, no blank at its ends and no slash at its end.
-bool IsQuietJoinedText(std::string_view text) {
-    return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
-           HoldsNoMarks(text);
-}
-
 bool HoldsOddQuotes(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
 
-// What the passes before this one make of `line` (trimmed) joined to quiet
-// text that ends inside a literal or not (`openLiteral`): the text that
-// stays (`code`) and the comment cut off it. False when the line holds
-// something that this does not follow.
+// Whether the passes before this one leave `text` as it is when more text is
+// joined to it: no marks, no comment the comment pass would cut (a character
+// literal may have left "//" outside the literals), no blank at its ends and
+// no slash at its end.
+bool IsQuietJoinedText(std::string_view text) {
+    return !text.empty() && !IsTrimSpace(text.front()) && !IsTrimSpace(text.back()) && text.back() != '/' &&
+           HoldsNoMarks(text) && !HoldsTrailingComment(text);
+}
+
+// What the comment pass makes of `line` (trimmed) joined to quiet text that
+// ends inside a string literal or not (`openLiteral`): the text that stays
+// (`code`) and the comment cut off it. False when the line holds something
+// that this does not follow.
 bool ShapeJoinedLine(std::string_view line, bool openLiteral, std::string& code, std::string& comment,
                      bool& hasComment) {
-    hasComment = false;
     if (line.find('\'') != std::string_view::npos) return false;
     code.assign(line);
     if (code.find('\t') != std::string::npos) code = Replace(code, "\t", "   ");
-    // A block comment that closes on the line is taken for a "//" one; a
-    // closer with no opener is dropped.
-    const long opener = InStr(code, "/*");
-    const long closer = InStr(code, "*/");
-    if (opener < closer) code = Remove(Replace(code, "/*", "//"), "*/");
-    else if (opener > 0) return false;
-    if (code.find("/ /") != std::string::npos || EndsWith(code, "/ ")) return false;
-    bool inLiteral = openLiteral;
-    for (size_t i = 0; i + 1 < code.size(); ++i) {
-        if (code[i] == '"') inLiteral = !inLiteral;
-        if (inLiteral || code[i] != '/' || code[i + 1] != '/') continue;
-        // The comment pass trims the line when it cuts a comment off it.
-        comment = code.substr(i + 2);
-        code.resize(i);
-        while (!code.empty() && IsTrimSpace(code.back())) code.pop_back();
-        hasComment = true;
-        break;
-    }
+    if (OpensUnclosedBlockComment(code, openLiteral)) return false;
+    TurnClosedBlockComment(code, openLiteral);
+    hasComment = CutTrailingComment(code, comment, openLiteral);
     return HoldsNoMarks(code);
 }
 
 // Joins the lines of an unfinished statement; see above.
 int JoinStatementLines(Translator& t) {
-    if (!IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::WithBlank);
+    if (!t.joinShortcut || !IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::GoesOn);
     std::string joined = std::move(t.lineText);
     t.lineText.clear();
     std::string code, comment;
@@ -261,8 +257,8 @@ int JoinStatementLines(Translator& t) {
     Pieces& pieces = t.splitViews;
     bool openLiteral = HoldsOddQuotes(joined);
     for (;;) {
-        const std::string next = NextStatementText(t, Join::WithBlank);
-        WriteJoinComment(t, Join::WithBlank);
+        const std::string next = NextStatementText(t, Join::GoesOn);
+        WriteJoinComment(t, Join::GoesOn);
         bool hasComment = false;
         if (!next.empty() && ShapeJoinedLine(next, openLiteral, code, comment, hasComment)) {
             // The statement goes on unless the new text ends it (without
@@ -284,7 +280,7 @@ int JoinStatementLines(Translator& t) {
                 if (hasComment) t.lineComment = std::move(comment);
                 if (!IsTrimSpace(joined.back()) && joined.back() != '/') continue;
                 t.lineText = std::move(joined);
-                return JoinWithNextLine(t, Join::WithBlank);
+                return JoinWithNextLine(t, Join::GoesOn);
             }
         } else if (next.empty()) {
             continue;  // a blank line adds nothing to the statement
@@ -331,6 +327,15 @@ bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
 }
 
+// Whether a "}" followed by `next` (the pre-pass joins a "}" that ends a
+// line with a while that starts the next one) closes a block before a while
+// loop of its own: unless the innermost block is a do body, whose while
+// tail stays with its "}".
+bool StartsOwnWhileLoop(const Translator& t, std::string_view next) {
+    const BlockRecord* top = t.TopBlock();
+    return BeginsWithWord(next, "while") && !(top && top->closer == "LOOP"sv);
+}
+
 // The punctuation literals become their codes. A literal can only stand
 // where an apostrophe is followed by its second character; codes are
 // digits, so a replacement never makes a new literal. `i` is the first
@@ -373,10 +378,10 @@ int SplitStatement(Translator& t) {
         t.pendingText.clear();
         return SplitStatement(t);
     }
-    if (pieces.empty()) return JoinWithNextLine(t, Join::WithBlank);  // a line of blanks
+    if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
     if (last == ")"sv) {
-        if (first != "static"sv && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::WithBlank);
-        if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);
+        if (first != "static"sv && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::ControlHeader);
+        if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);
     }
 
     if (pieces.size() == 1) return 1;
@@ -398,8 +403,10 @@ int SplitStatement(Translator& t) {
             break;
         }
     }
-    // "} else" and a "}" before a directive do not share a line.
-    if (pieces.size() >= 2 && pieces[0] == "}"sv && (pieces[1] == "else"sv || StartsWith(pieces[1], "#")))
+    // "} else", a "}" before a directive and a "}" before a while loop of
+    // its own (the "}" closes anything but a do body) do not share a line.
+    if (pieces.size() >= 2 && pieces[0] == "}"sv &&
+        (pieces[1] == "else"sv || StartsWith(pieces[1], "#") || StartsOwnWhileLoop(t, pieces[1])))
         MoveToPending(t, pieces, 1);
     JoinPieces(t, pieces);
     return 1;

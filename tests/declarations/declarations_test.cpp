@@ -40,7 +40,7 @@ TEST(Initialiser, StringsAndBraceListsBecomeSetBlocks) {
     t.pendingText = "rest";
     EXPECT_EQ(Declare(t, "static char m [ ] = \"a\\n\" ;"),
               "$IPRINT_OFF\nSHAREDSET m [ ] AS char\n\"a\\n\"\nEND SET\n$IPRINT_ON\n");
-    EXPECT_EQ(t.pendingText, "");
+    EXPECT_EQ(t.pendingText, "rest");  // what followed the initialiser goes on as the next line
     EXPECT_EQ(Declare(t, "static double v [ 2 ] = { 1.5 , 2.5 } ;"), "SHAREDSET v[2] AS double\n");
     std::string text = "( a == b | c )";
     xlat::DeclarationToDim(t, text);

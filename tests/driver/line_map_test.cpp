@@ -28,10 +28,11 @@ TEST(LineMap, HasOneEntryPerNormalisedLine) {
     }
     sources.push_back(std::string("a;\0\nb;\n", 7));  // the source ends at a NUL byte
     std::mt19937 random(7);
-    const char pieces[][12] = {"}", " ", "\n", "\r\n", "while", "*/", "*", "/", "x", ";", "{", "\r"};
-    for (int n = 0; n < 2000; ++n) {
+    // Quotes, apostrophes and backslashes make literals, whose "*/" is text.
+    const char pieces[][8] = {"}", " ", "\n", "\r\n", "while", "*/", "*", "/", "x", ";", "{", "\r", "\"", "'", "\\", "//"};
+    for (int n = 0; n < 4000; ++n) {
         std::string text;
-        for (int k = 0; k < 12; ++k) text += pieces[random() % 12];
+        for (int k = 0; k < 12; ++k) text += pieces[random() % std::size(pieces)];
         sources.push_back(text);
     }
     for (const std::string& source : sources) {

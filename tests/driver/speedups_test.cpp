@@ -23,13 +23,6 @@ struct Input {
     std::string typeNames;
 };
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Statements and blocks whose text holds what the passes before the
 // statement splitter look at: quotes, apostrophes, slashes, tabs, "#", and
 // braces or semicolons inside literals.
@@ -57,12 +50,20 @@ constexpr const char* kFragments[] = {
     "x = a / b; ",
     "x = a / / b; ",
     "if (p->q) { r = 1; } ",
+    "x = p - > ",
+    "- > ; ",
+    "y = q - > } ",
+    "a - > { ",
     "} ",
     "{ ",
     "#ifdef A ",
     "else { y = 2; } ",
     "int k = 3; } ",
     "\"} ",
+    "s = \"a  } ",
+    "b  \" ; } ",
+    "t = 'x  } ",
+    "w  ' ; } ",
 };
 
 // A function whose body is one line of `count` fragments picked by `seed`,
@@ -70,7 +71,7 @@ constexpr const char* kFragments[] = {
 std::string MixedLongLine(unsigned seed, int count) {
     std::mt19937 pick(seed);
     std::string line = "void f(void) {\n";
-    for (int i = 0; i < count; ++i) line += kFragments[pick() % std::size(kFragments)];
+    line += PickFragments(pick, kFragments, count, "");
     if (pick() % 3 == 0) line += "// end";
     return line + "\n}\n";
 }
@@ -95,8 +96,8 @@ std::vector<Input> Inputs() {
             if (entry.path().extension() != ".c") continue;
             fs::path dat = entry.path();
             dat.replace_extension(".dat");
-            inputs.push_back({entry.path().filename().string(), ReadFile(entry.path()),
-                              fs::exists(dat) ? ReadFile(dat) : typeNames});
+            inputs.push_back({entry.path().filename().string(), ReadFileText(entry.path()),
+                              fs::exists(dat) ? ReadFileText(dat) : typeNames});
             all += inputs.back().source + "\n";
         }
     }
@@ -114,6 +115,7 @@ WorkSharing Plain() {
     WorkSharing plain;
     plain.partsSideBySide = false;
     plain.piecesOfLongLines = false;
+    plain.joinShortcut = false;
     return plain;
 }
 
@@ -143,6 +145,12 @@ TEST(Speedups, PiecesOfLongLinesGiveThePlainResult) {
     WorkSharing pieces = Plain();
     pieces.piecesOfLongLines = true;
     ExpectSameResults(Plain(), pieces);
+}
+
+TEST(Speedups, JoinShortcutGivesThePlainResult) {
+    WorkSharing join = Plain();
+    join.joinShortcut = true;
+    ExpectSameResults(Plain(), join);
 }
 
 TEST(Speedups, LargePagesGiveThePlainResult) {

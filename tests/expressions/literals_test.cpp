@@ -17,10 +17,11 @@ TEST(ConvertCharLiterals, EscapesBecomeCodesNotedInTheComment) {
     EXPECT_EQ(two.lineText, "if (ch ==  9  || ch ==  13 )");
     EXPECT_EQ(two.lineComment, "\\r = 13 : \\t = 9 : old");
     EXPECT_EQ(Convert("b = '\\a' + '\\v';").lineText, "b =  7  +  11 ;");
-    // Octal escapes keep their digits and get no note.
-    xlat::Translator octal = Convert("e = '\\012';");
-    EXPECT_EQ(octal.lineText, "e =  012 ;");
-    EXPECT_EQ(octal.lineComment, "");
+    // Octal and hexadecimal escapes give their value, noted like the others;
+    // the zero character gets no note.
+    xlat::Translator octal = Convert("e = '\\012' + '\\x1b' + '\\0';");
+    EXPECT_EQ(octal.lineText, "e =  10  +  27  +  0 ;");
+    EXPECT_EQ(octal.lineComment, "\\x1b = 27 : \\012 = 10");
 }
 
 TEST(EmitLine, AdjacentLiteralsAreFused) {

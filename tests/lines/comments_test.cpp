@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "lines/comments.hpp"
 
 namespace {
 
@@ -28,6 +29,35 @@ TEST(ConvertComments, BlockCommentOverSeveralLines) {
     EXPECT_EQ(t.out, "'  Start\n'middle\n'indented\n' end \n");
     // The closer may be written with a blank inside it.
     EXPECT_EQ(RunComments("/* a", "b * /\r\n").out, "'  a\n' b \n");
+}
+
+std::string Closed(std::string line, bool startsInString = false) {
+    xlat::TurnClosedBlockComment(line, startsInString);
+    return line;
+}
+
+TEST(CommentMarks, InsideLiteralsAreText) {
+    EXPECT_EQ(Closed("g(s, \"/*\", \"*/\");"), "g(s, \"/*\", \"*/\");");
+    EXPECT_EQ(Closed("puts(\"*/\"); x */"), "puts(\"*/\"); x ");  // a closer that closes nothing goes
+    // A double quote in a character literal opens no string.
+    EXPECT_EQ(Closed("case '\"':   /* q */"), "case '\"':   // q ");
+    EXPECT_EQ(Closed("case '\\'': /* q */"), "case '\\'': // q ");
+    // Text that goes on a string opened before it.
+    EXPECT_EQ(Closed("a */ b\" /* c */", true), "a */ b\" // c ");
+    EXPECT_TRUE(xlat::OpensUnclosedBlockComment("x; /* a"));
+    EXPECT_FALSE(xlat::OpensUnclosedBlockComment("s = \"/* a\";"));
+
+    std::string line = "x = '\"'; p = \"//\"; // q";
+    std::string comment;
+    EXPECT_TRUE(xlat::CutTrailingComment(line, comment));
+    EXPECT_EQ(line, "x = '\"'; p = \"//\";");
+    EXPECT_EQ(comment, " q");
+    line = "s = \"// not\";";
+    EXPECT_FALSE(xlat::CutTrailingComment(line, comment));
+    line = "a\"; b // c";  // the end of a literal opened before
+    EXPECT_FALSE(xlat::CutTrailingComment(line, comment));
+    EXPECT_TRUE(xlat::CutTrailingComment(line, comment, true));
+    EXPECT_EQ(line, "a\"; b");
 }
 
 }  // namespace

@@ -115,6 +115,13 @@ TEST(NormaliseRule4, CommentCloserEndsItsLine) {
   EXPECT_EQ(Rule(4, "/*a*//*b*/c"), "/*a*/\r\n/*b*/\r\nc");
 }
 
+TEST(NormaliseRule4, CloserInALiteralIsText) {
+  EXPECT_EQ(Rule(4, "s = \"*/ x\"; /* a */ y"), "s = \"*/ x\"; /* a */\r\ny");
+  EXPECT_EQ(Rule(4, "s = \"\\\"*/\" x"), "s = \"\\\"*/\" x");  // after an escaped quote
+  // A quote inside a comment opens no literal.
+  EXPECT_EQ(Rule(4, "/* \" */ x"), "/* \" */\r\nx");
+}
+
 // ------------------------------------------------------------ rules 5 and 6
 
 TEST(NormaliseRule5, EscapedDoubleQuoteBecomesBacktick) {

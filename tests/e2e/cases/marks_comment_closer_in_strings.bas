@@ -1,4 +1,4 @@
 SUB f ()
-   x = g ("a b", "c d", 1)
-   puts ("e  f")
+   x = g ("a*/b", "c*/d", 1)
+   puts ("e*/ */ f")
 END SUB

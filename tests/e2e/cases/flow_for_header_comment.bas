@@ -1,0 +1,7 @@
+'  first
+' part
+i = 0
+WHILE i<n
+   go (i)
+   i++
+WEND

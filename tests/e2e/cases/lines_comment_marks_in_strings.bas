@@ -1,0 +1,5 @@
+SUB f (s AS char PTR)
+   g (s, "/*", "*/")
+   puts ("*/")                                             'done
+   printf ("// %s /* x */", s)                             'real
+END SUB
