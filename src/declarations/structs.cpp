@@ -37,7 +37,7 @@ int TranslateStructWithVariables(Translator& t) {
         name = t.TokAt(last - 1);
     } else if (semicolon == last - 1) {
         for (int i = 1; i < semicolon && name.empty(); ++i)
-            if (StartsName(t.TokAt(i))) name = "T" + UCase(t.TokAt(i));
+            if (StartsName(t.TokAt(i))) name = Join({"T", UCase(t.TokAt(i))});
         if (name.empty()) return 0;
     } else {
         return 0;
@@ -111,7 +111,7 @@ int TranslateStruct(Translator& t) {
             t.pendingBlock.closer = "GLOBAL " + w + " AS T" + UCase(w);
             t.pendingBlock.autoClose = 1;
             t.PushBlock(t.pendingBlock);
-            t.Tok(i - 1) = "T" + UCase(w);
+            t.Tok(i - 1) = Join({"T", UCase(w)});
         } else if (token != "{"sv) {
             name = token;
             break;

@@ -17,7 +17,6 @@ int ConvertConditionals(Translator& t);
 // ---- statement shaping and control flow (statements/) ----
 int SplitStatement(Translator& t);
 int RecognizeTypeWords(Translator& t);
-void LearnParameterTypes(Translator& t);
 int NormalizeTypes(Translator& t);
 int RenameIdentifiers(Translator& t);
 int TranslateIf(Translator& t);

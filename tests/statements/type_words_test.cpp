@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/type_scan.hpp"
 
 using namespace xlat;
 
@@ -136,4 +137,30 @@ TEST(RenameIdentifiers, FoldsUnsignedInOtherLetterCases) {
     EXPECT_EQ(Normalise("UNSIGNED char c;"), (V{"UCHAR", "c", ";"}));
     EXPECT_EQ(Normalise("unsigned Long c;"), (V{"ULONG", "c", ";"}));
     EXPECT_EQ(Normalise("Unsigned Short s;"), (V{"Unsigned", "Short", "s", ";"}));
+}
+
+// The quick scan of the parallel mode and the type-word pass read type words
+// with one grammar: on statements that the pass sees whole, they learn the
+// same names in the same order.
+TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
+    const std::vector<std::string> lines = {
+        "FILE *fp;", "HFONT font;", "static MYTYPE v;", "goto done;", "REF &r = x;", "x = y;", "return x;",
+        "int f(FOO a);", "int f(FOO a)", "void paint(HDC dc, COLORREF c, LPFOO * p, REF & r) {",
+        "void save(FILE *fp, const char *s)", "LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l)",
+        "int g(_FOO x, const BAR y)", "HOOK (*cb)(WIDGET w, EVENT *e);", "unsigned long int count;",
+        "unsigned short int u;", "long int n;", "signed char c;", "const BYTE *data;", "const K k;",
+        "enum E e;", "else x;", "case A b:", "_int64 x;", "GLint x;", "u8 g(const char *s, int n);",
+        "ULONG int big;", "USHORT int small;",
+    };
+    const TypeTable builtIn;
+    for (const std::string& line : lines) {
+        Translator t;
+        Normalise(t, line);
+        const std::vector<std::string>& all = t.types.Names();
+        const std::vector<std::string> learnt(all.begin() + builtIn.TypeCount() + 1, all.end());
+        std::vector<std::string> scanned;
+        for (const std::string& name : ScanTypeNames(line + "\n"))
+            if (!builtIn.Contains(name)) scanned.push_back(name);
+        EXPECT_EQ(scanned, learnt) << line;
+    }
 }
