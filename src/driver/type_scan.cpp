@@ -150,12 +150,15 @@ private:
         int Last() const { return static_cast<int>(scanner.tokens_.size()) - 1; }
         void Set(int i, std::string_view text) { scanner.tokens_[static_cast<size_t>(i)] = text; }
         void Learn(std::string_view name) { scanner.Learn(name); }
+        void Compact() {
+            std::vector<std::string_view>& t = scanner.tokens_;
+            t.erase(std::remove(t.begin(), t.end(), std::string_view()), t.end());
+        }
     };
 
     void LearnFromStatement() {
         StatementTokens tokens{*this};
-        if (type_grammar::FoldTypeWords(tokens))
-            tokens_.erase(std::remove(tokens_.begin(), tokens_.end(), std::string_view()), tokens_.end());
+        type_grammar::FoldTypeWordsAndTags(tokens);
         const std::string_view first = Tok(0);
         if (first == "struct") return LearnFromStruct();
         if (first == "typedef") return LearnFromTypedef();

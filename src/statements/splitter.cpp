@@ -14,6 +14,7 @@
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
+#include "statements/type_grammar.hpp"
 
 namespace xlat {
 
@@ -375,7 +376,8 @@ int SplitStatement(Translator& t) {
     }
     if (pieces.empty()) return JoinWithNextLine(t, Join::WithBlank);  // a line of blanks
     if (last == ")"sv) {
-        if (first != "static"sv && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::WithBlank);
+        const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
+        if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::WithBlank);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::WithoutBlank);
     }
 

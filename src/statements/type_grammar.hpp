@@ -6,8 +6,7 @@
 //   int Last() const                    index of the last token (-1: none)
 //   void Set(int i, std::string_view)   replaces token i; empty deletes it
 //   void Learn(std::string_view name)   takes name for a type from now on
-// A token deleted by a fold stays in place (empty) until the caller compacts
-// the tokens; learning runs on compacted tokens.
+//   void Compact()                      removes the deleted (empty) tokens
 #pragma once
 
 #include <string_view>
@@ -77,12 +76,79 @@ bool FoldTypeWords(Tokens& tokens) {
     return deleted;
 }
 
+// `struct`, `union` and `enum` in front of a tag.
+inline bool IsTagWord(std::string_view word) { return word == "struct"sv || word == "union"sv || word == "enum"sv; }
+
+// Words that begin a statement, not a declaration.
+inline bool IsStatementWord(std::string_view word) {
+    for (std::string_view statement : {"return"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "case"sv, "else"sv,
+                                       "do"sv, "goto"sv, "sizeof"sv, "typedef"sv})
+        if (word == statement) return true;
+    return false;
+}
+
+// Whether the first "(" of the tokens opens the parameter list of a head or
+// a prototype (`type name (`), not the arguments of a call or an
+// initialiser.
+template <class Tokens>
+bool HoldsParameterList(const Tokens& tokens) {
+    for (int i = 0; i <= tokens.Last(); ++i) {
+        const std::string_view token = tokens.At(i);
+        if (token == "="sv) return false;
+        if (token == "("sv) return i >= 2 && StartsName(tokens.At(i - 1));
+    }
+    return false;
+}
+
+template <class Tokens>
+bool HoldsToken(const Tokens& tokens, std::string_view wanted) {
+    for (int i = 0; i <= tokens.Last(); ++i)
+        if (tokens.At(i) == wanted) return true;
+    return false;
+}
+
+// In a declaration, a function head or a parameter list, `struct tag` (or
+// union, enum) is the type `tag`: the word goes and the tag is learnt. The
+// lines that define a structure or declare one with `struct tag name ;` keep
+// the word for the structure pass. True when a token was deleted.
+template <class Tokens>
+bool DropTagWords(Tokens& tokens) {
+    const std::string_view first = tokens.At(0);
+    if (!StartsName(first) || IsStatementWord(first)) return false;
+    const bool parameters = HoldsParameterList(tokens);
+    bool deleted = false;
+    for (int i = 0; i < tokens.Last(); ++i) {
+        if (!IsTagWord(tokens.At(i)) || !StartsName(tokens.At(i + 1)) || tokens.At(i + 2) == "{"sv) continue;
+        bool drop;
+        if (i == 0)
+            drop = parameters || (first != "struct"sv && tokens.Last() > 2 && !HoldsToken(tokens, "{"sv));
+        else if (i == 1)
+            drop = first == "static"sv || first == "extern"sv;
+        else
+            drop = parameters && (tokens.At(i - 1) == "("sv || tokens.At(i - 1) == ","sv);
+        if (!drop) continue;
+        tokens.Learn(tokens.At(i + 1));
+        tokens.Set(i, {});
+        deleted = true;
+    }
+    return deleted;
+}
+
+// The multi-word types folded, then the struct words dropped (each on
+// compacted tokens).
+template <class Tokens>
+void FoldTypeWordsAndTags(Tokens& tokens) {
+    if (FoldTypeWords(tokens)) tokens.Compact();
+    if (DropTagWords(tokens)) tokens.Compact();
+}
+
 // The type words of a parameter list: `(COLORREF c,` and `, LPFOO * p)`.
 template <class Tokens>
 void LearnParameterTypes(Tokens& tokens) {
     for (int i = 2; i <= tokens.Last(); ++i) {
         if (!BeginsWithPunctuation(tokens.At(i)) || !BeginsWithLetter(tokens.At(i + 1))) continue;
         const std::string_view type = tokens.At(i + 1);
+        if (IsTagWord(type)) continue;
         if (BeginsWithLetter(tokens.At(i + 2)) && BeginsWithPunctuation(tokens.At(i + 3)) && type != "const"sv)
             tokens.Learn(type);
         const std::string_view mark = tokens.At(i + 2);
@@ -99,7 +165,7 @@ template <class Tokens>
 void LearnFromDeclaration(Tokens& tokens) {
     const std::string_view first = tokens.At(0);
     if (!BeginsWithLetter(first)) return;
-    for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
+    for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "union"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
         if (first == word) return;
     const int type = first == "static"sv ? 1 : 0;
     int name = type + 1;

@@ -20,15 +20,15 @@ struct LineTokens {
     void Learn(std::string_view name) {
         if (!t.IsTypeName(name)) t.AddTypeName(name);
     }
+    void Compact() { t.CompactTokens(); }
 };
 
 }  // namespace
 
 int RecognizeTypeWords(Translator& t) {
     LineTokens tokens{t};
-    // The tokenizer hands the tokens over compacted: only a fold leaves a
-    // slot to remove.
-    if (type_grammar::FoldTypeWords(tokens)) t.CompactTokens();
+    // The tokenizer hands the tokens over compacted.
+    type_grammar::FoldTypeWordsAndTags(tokens);
     type_grammar::LearnFromDeclaration(tokens);
     return 1;
 }

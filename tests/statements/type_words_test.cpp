@@ -62,9 +62,11 @@ TEST(RecognizeTypeWords, LearnsTypeNamesFromDeclarations) {
     for (const char* line : {"return x;", "x = y;", "_int64 x;", "enum E e;", "struct S s;", "else x;",
                              "case A b:", "const K k;", "typedef T u;", "f(x);", "Z *;", "p = 1;"})
         Normalise(t, line);
-    for (const char* name : {"return", "x", "_int64", "E", "enum", "struct", "else", "case", "const", "K",
+    for (const char* name : {"return", "x", "_int64", "enum", "struct", "else", "case", "const", "K",
                              "typedef", "T", "f", "Z", "p"})
         EXPECT_FALSE(t.IsTypeName(name)) << name;
+    // The tag of an enum is its type.
+    EXPECT_TRUE(t.IsTypeName("E"));
 }
 
 TEST(RecognizeTypeWords, LearnsParameterTypesOfDefinitionHeads) {
@@ -150,7 +152,9 @@ TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
         "int g(_FOO x, const BAR y)", "HOOK (*cb)(WIDGET w, EVENT *e);", "unsigned long int count;",
         "unsigned short int u;", "long int n;", "signed char c;", "const BYTE *data;", "const K k;",
         "enum E e;", "else x;", "case A b:", "_int64 x;", "GLint x;", "u8 g(const char *s, int n);",
-        "ULONG int big;", "USHORT int small;",
+        "ULONG int big;", "USHORT int small;", "void f(struct term *p, union u v, enum e w)",
+        "static struct pollfd list[8];", "extern union cell c;", "enum color c;", "union u {",
+        "unsigned int g(struct a *p) {", "struct action *sort(ap)",
     };
     const TypeTable builtIn;
     for (const std::string& line : lines) {
