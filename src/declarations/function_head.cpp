@@ -30,6 +30,12 @@ void KeepBodyBrace(Translator& t, bool hadBrace) {
     if (hadBrace) t.pendingText = "{ " + t.pendingText;
 }
 
+bool StarBeforeParameters(const Translator& t) {
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i)
+        if (t.TokAt(i) == "*"sv) return true;
+    return false;
+}
+
 bool IsSeparator(std::string_view token) { return token == ","sv || token == ")"sv; }
 
 // Each type name among tokens 3..p (the last ")") goes, and "AS" and the
@@ -121,6 +127,8 @@ int TranslateFunctionHead(Translator& t) {
         t.CompactTokens();
     }
     const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{"sv;
+    // `void *f(` returns a pointer: a FUNCTION, not a SUB.
+    const bool returnsPointer = StarBeforeParameters(t);
     const int c = LastCloseParen(t);
     if (c >= 0) {
         if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
@@ -151,7 +159,7 @@ int TranslateFunctionHead(Translator& t) {
             KeepBodyBrace(t, hadBrace);
             return 0;
         }
-        if (t.TokAt(0) != "void"sv) {
+        if (t.TokAt(0) != "void"sv || returnsPointer) {
             // With a body brace at the end this overwrites the "{"; the slot
             // past lastToken still holds a copy of it, so it comes back last.
             const std::string type = t.TokAt(0);
@@ -160,7 +168,7 @@ int TranslateFunctionHead(Translator& t) {
             t.lastToken += 2;
         }
     }
-    if (t.TokAt(0) == "void"sv) {
+    if (t.TokAt(0) == "void"sv && !returnsPointer) {
         t.Tok(0) = "SUB";
         t.pendingBlock.closer = "END SUB";
     } else {
@@ -176,7 +184,8 @@ int TranslateFunctionHead(Translator& t) {
     }
     for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
     t.CompactTokens();
-    if (t.TokAt(3) == "void"sv) {
+    // `(void)`, not `(void *p)`, is an empty list.
+    if (t.TokAt(3) == "void"sv && t.TokAt(4) == ")"sv) {
         t.Tok(3).clear();
         return 1;
     }

@@ -4,6 +4,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "lines/type_table.hpp"
 #include "runtime/strings.hpp"
 #include "statements/type_grammar.hpp"
 
@@ -48,6 +49,7 @@ private:
     // The statement read so far: views into the text, or into the fixed
     // words below.
     std::vector<std::string_view> tokens_;
+    std::vector<std::string_view> heldHead_;  // a statement that is a head if a "{" follows it
     struct NameHash {
         using is_transparent = void;
         size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
@@ -138,6 +140,14 @@ private:
     }
 
     void EndStatement() {
+        if (!heldHead_.empty()) {
+            // A head with its body's "{" as the next statement.
+            const bool body = tokens_.size() == 1 && tokens_[0] == "{";
+            heldHead_.swap(tokens_);
+            LearnFromHead(body);
+            tokens_.swap(heldHead_);
+            heldHead_.clear();
+        }
         if (!tokens_.empty()) LearnFromStatement();
         tokens_.clear();
     }
@@ -154,7 +164,13 @@ private:
             std::vector<std::string_view>& t = scanner.tokens_;
             t.erase(std::remove(t.begin(), t.end(), std::string_view()), t.end());
         }
+        bool IsType(std::string_view name) const { return scanner.IsType(name); }
     };
+
+    bool IsType(std::string_view name) const {
+        static const TypeTable builtIn;
+        return builtIn.Contains(name) || seen_.find(name) != seen_.end();
+    }
 
     void LearnFromStatement() {
         StatementTokens tokens{*this};
@@ -162,6 +178,27 @@ private:
         const std::string_view first = Tok(0);
         if (first == "struct") return LearnFromStruct();
         if (first == "typedef") return LearnFromTypedef();
+        if (tokens_.back() == ")" && type_grammar::FindHead(tokens).name >= 0) {
+            heldHead_ = tokens_;  // a head if the next statement is its body's "{"
+            return;
+        }
+        LearnFromHead(tokens_.back() == "{");
+    }
+
+    // A statement that may be a function head; `body`: a "{" follows it.
+    void LearnFromHead(bool body) {
+        StatementTokens tokens{*this};
+        const type_grammar::HeadShape head = type_grammar::FindHead(tokens);
+        int type = 0;
+        const std::vector<std::string_view> prefix =
+            body && head.name >= 0 ? type_grammar::HeadPrefix(tokens, head, type) : std::vector<std::string_view>();
+        if (!prefix.empty()) {
+            // The words in front of the name in the form the head pass reads
+            // (views into the text, which stays).
+            tokens_.erase(tokens_.begin(), tokens_.begin() + head.name);
+            tokens_.insert(tokens_.begin(), prefix.begin(), prefix.end());
+            Learn(prefix[static_cast<size_t>(type)]);
+        }
         type_grammar::LearnFromDeclaration(tokens);
     }
 

@@ -308,6 +308,13 @@ bool StartsDefinition(const Translator& t, std::string_view first) {
            t.IsTypeName(first);
 }
 
+// At file level, a ") {" after words and a name is a function head whatever
+// its first word (`num f(int p) { ... }`): no statement stands there.
+bool StartsFileLevelHead(const Translator& t, std::string_view first) {
+    return t.BlockDepth() == 0 && StartsName(first) && !type_grammar::IsStatementWord(first) &&
+           first.find_first_of("(=") == std::string_view::npos;
+}
+
 // The index of the "{" of a one-line function definition (`void f(void) {
 // g(); }`) when more pieces follow it, else 0.
 size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
@@ -315,7 +322,7 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
     const size_t last = pieces.size() - 1;
     for (size_t i = 1; i < last; ++i) {
         if (pieces[i] != ")"sv || pieces[i + 1] != "{"sv) continue;
-        if (i + 1 == last || !StartsDefinition(t, pieces[0])) return 0;
+        if (i + 1 == last || !(StartsDefinition(t, pieces[0]) || StartsFileLevelHead(t, pieces[0]))) return 0;
         return i + 1;
     }
     return 0;
@@ -329,7 +336,7 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     if (pieces.size() == 1 && pieces[0] == "{"sv) return true;  // a "{" of its own is cut off at once
     if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
-    return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
+    return !(StartsDefinition(t, pieces[0]) || StartsFileLevelHead(t, pieces[0])) || OneLineBodyBrace(t, pieces) > 0;
 }
 
 // The punctuation literals become their codes. A literal can only stand

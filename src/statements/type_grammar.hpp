@@ -7,9 +7,11 @@
 //   void Set(int i, std::string_view)   replaces token i; empty deletes it
 //   void Learn(std::string_view name)   takes name for a type from now on
 //   void Compact()                      removes the deleted (empty) tokens
+//   bool IsType(std::string_view) const whether the name is a type by now
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "runtime/strings.hpp"
 
@@ -142,18 +144,22 @@ void FoldTypeWordsAndTags(Tokens& tokens) {
     if (DropTagWords(tokens)) tokens.Compact();
 }
 
+// Punctuation between the words of a declaration ("(", ",", "*" ...); a name
+// may begin with "_".
+inline bool IsMark(std::string_view token) { return BeginsWithPunctuation(token) && token[0] != '_'; }
+
 // The type words of a parameter list: `(COLORREF c,` and `, LPFOO * p)`.
 template <class Tokens>
 void LearnParameterTypes(Tokens& tokens) {
     for (int i = 2; i <= tokens.Last(); ++i) {
-        if (!BeginsWithPunctuation(tokens.At(i)) || !BeginsWithLetter(tokens.At(i + 1))) continue;
+        if (!IsMark(tokens.At(i)) || !StartsName(tokens.At(i + 1))) continue;
         const std::string_view type = tokens.At(i + 1);
         if (IsTagWord(type)) continue;
-        if (BeginsWithLetter(tokens.At(i + 2)) && BeginsWithPunctuation(tokens.At(i + 3)) && type != "const"sv)
+        if (StartsName(tokens.At(i + 2)) && IsMark(tokens.At(i + 3)) && type != "const"sv)
             tokens.Learn(type);
         const std::string_view mark = tokens.At(i + 2);
-        if ((mark == "*"sv || mark == "&"sv) && BeginsWithLetter(tokens.At(i + 3)) &&
-            BeginsWithPunctuation(tokens.At(i + 4)))
+        if ((mark == "*"sv || mark == "&"sv) && StartsName(tokens.At(i + 3)) &&
+            IsMark(tokens.At(i + 4)))
             tokens.Learn(type);
     }
 }
@@ -164,23 +170,120 @@ void LearnParameterTypes(Tokens& tokens) {
 template <class Tokens>
 void LearnFromDeclaration(Tokens& tokens) {
     const std::string_view first = tokens.At(0);
-    if (!BeginsWithLetter(first)) return;
+    if (!StartsName(first)) return;
     for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "union"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
         if (first == word) return;
     const int type = first == "static"sv ? 1 : 0;
     int name = type + 1;
     // type (*name)( : a function pointer
-    if (tokens.At(name) == "("sv && tokens.At(name + 1) == "*"sv && BeginsWithLetter(tokens.At(name + 2)) &&
+    if (tokens.At(name) == "("sv && tokens.At(name + 1) == "*"sv && StartsName(tokens.At(name + 2)) &&
         tokens.At(name + 3) == ")"sv && tokens.At(name + 4) == "("sv) {
         tokens.Learn(tokens.At(type));
         LearnParameterTypes(tokens);
     }
     if (tokens.At(name) == "*"sv || tokens.At(name) == "&"sv) ++name;
-    if (!BeginsWithLetter(tokens.At(name))) return;
+    if (!StartsName(tokens.At(name))) return;
     tokens.Learn(tokens.At(type));
-    if (BeginsWithLetter(tokens.At(name + 1))) ++name;
+    if (StartsName(tokens.At(name + 1))) ++name;
     // A definition head, not a prototype, teaches its parameter types.
     if (tokens.At(name + 1) == "("sv && tokens.At(tokens.Last()) != ";"sv) LearnParameterTypes(tokens);
+}
+
+// Where a function head's name and parameter list stand.
+struct HeadShape {
+    int name = -1;  // the identifier in front of the parameter list; -1: no head
+    int open = -1;  // the "(" of the parameter list
+};
+
+// The shape `words name ( ... )`, with a "{" after it or not: at least one
+// word in front of the name, and no ";", "=" or brace before the parameter
+// list. Only the caller knows whether a body follows.
+template <class Tokens>
+HeadShape FindHead(const Tokens& tokens) {
+    int close = tokens.Last();
+    if (tokens.At(close) == "{"sv) --close;
+    if (tokens.At(close) != ")"sv) return {};
+    const std::string_view first = tokens.At(0);
+    if (!StartsName(first) || IsStatementWord(first)) return {};
+    int open = close;
+    for (int depth = 0; open >= 0; --open) {
+        if (tokens.At(open) == ")"sv) ++depth;
+        else if (tokens.At(open) == "("sv && --depth == 0) break;
+    }
+    if (open < 2 || !StartsName(tokens.At(open - 1)) || IsStatementWord(tokens.At(open - 1))) return {};
+    for (int i = 0; i < open; ++i) {
+        const std::string_view token = tokens.At(i);
+        if (token == ";"sv || token == "="sv || token == "{"sv || token == "}"sv) return {};
+    }
+    return {open - 1, open};
+}
+
+// Words in front of a head's name that say nothing about its type.
+inline bool IsHeadQualifier(std::string_view word) {
+    for (std::string_view qualifier : {"static"sv, "extern"sv, "inline"sv, "__inline"sv, "__inline__"sv, "const"sv,
+                                       "volatile"sv, "register"sv, "__stdcall"sv, "_stdcall"sv, "__cdecl"sv,
+                                       "_cdecl"sv, "__fastcall"sv, "PASCAL"sv, "WINAPIV"sv, "FAR"sv, "NEAR"sv})
+        if (word == qualifier) return true;
+    return IsTagWord(word);
+}
+
+// The calling conventions that the head pass writes as CALLBACK.
+inline bool IsCallingConvention(std::string_view word) {
+    return word == "CALLBACK"sv || word == "APIENTRY"sv || word == "WINAPI"sv;
+}
+
+// How much a word in front of a head's name looks like its type: a known
+// type name most, then a word with a lower-case letter (one in capitals only
+// is more often an export or calling-convention macro).
+template <class Tokens>
+int TypeLikeness(const Tokens& tokens, std::string_view word) {
+    if (tokens.IsType(word)) return 2;
+    for (char c : word)
+        if (c >= 'a' && c <= 'z') return 1;
+    return 0;
+}
+
+// The words in front of a head's name in the form the head pass reads:
+// [static] type [calling convention] [stars]. The type is what a user would
+// write: the words inside a macro call in front of the name
+// (`DECL(struct item *)` gives `item *`), or else the last of the words
+// that look most like a type (see TypeLikeness; the others are export
+// macros: `API_EXPORT int` gives `int`, `API_EXPORT mybool` gives `mybool`).
+// Empty when no type is found. `type` is set to the type's index in the result.
+template <class Tokens>
+std::vector<std::string_view> HeadPrefix(const Tokens& tokens, HeadShape head, int& type) {
+    int from = 0, to = head.name;  // the words that hold the type
+    for (int i = head.name - 1; i >= 0; --i) {
+        if (tokens.At(i) != ")"sv) continue;
+        // The last macro call in front of the name, unless it only carries
+        // compiler attributes.
+        int open = i;
+        for (int depth = 0; open >= 0; --open) {
+            if (tokens.At(open) == ")"sv) ++depth;
+            else if (tokens.At(open) == "("sv && --depth == 0) break;
+        }
+        const std::string_view macro = tokens.At(open - 1);
+        if (open < 1 || macro == "__declspec"sv || macro == "__attribute__"sv) break;
+        from = open + 1;
+        to = i;
+        break;
+    }
+    int found = -1, convention = -1, stars = 0;
+    for (int i = from; i < to; ++i) {
+        const std::string_view word = tokens.At(i);
+        if (word == "*"sv) ++stars;
+        if (!StartsName(word) || IsHeadQualifier(word)) continue;
+        if (IsCallingConvention(word)) convention = i;
+        else if (found < 0 || TypeLikeness(tokens, word) >= TypeLikeness(tokens, tokens.At(found))) found = i;
+    }
+    std::vector<std::string_view> prefix;
+    if (found < 0) return prefix;
+    if (tokens.At(0) == "static"sv) prefix.push_back("static"sv);
+    type = static_cast<int>(prefix.size());
+    prefix.push_back(tokens.At(found));
+    if (convention >= 0) prefix.push_back(tokens.At(convention));
+    for (int k = 0; k < stars; ++k) prefix.push_back("*"sv);
+    return prefix;
 }
 
 }  // namespace xlat::type_grammar

@@ -21,7 +21,52 @@ struct LineTokens {
         if (!t.IsTypeName(name)) t.AddTypeName(name);
     }
     void Compact() { t.CompactTokens(); }
+    bool IsType(std::string_view name) const { return t.IsTypeName(name); }
 };
+
+// Whether a "{" follows the line: at its end, at the start of the text
+// waiting after it, or on the next input line that is neither blank nor a
+// comment. Nothing is consumed.
+bool BodyFollows(Translator& t) {
+    if (t.TokAt(t.lastToken) == "{"sv) return true;
+    const std::string_view waiting = TrimView(t.pendingText);
+    if (!waiting.empty()) return waiting[0] == '{';
+    const LineSource::Mark mark = t.in.Position();
+    bool inComment = false, follows = false;
+    while (!t.AtEnd()) {
+        const std::string_view line = TrimView(t.in.ReadLineView());
+        if (inComment || StartsWith(line, "/*")) {
+            inComment = !Contains(line, "*/");
+            continue;
+        }
+        if (line.empty() || StartsWith(line, "//")) continue;
+        follows = line[0] == '{';
+        break;
+    }
+    t.in.Rewind(mark);
+    return follows;
+}
+
+// At file level, a line that holds a parameter list and is followed by a
+// "{" is a function head, whatever words stand in front of its name: they
+// are brought into the form the head pass reads, and the type is learnt.
+void ShapeFunctionHead(Translator& t, LineTokens& tokens) {
+    if (t.BlockDepth() != 0) return;
+    const type_grammar::HeadShape head = type_grammar::FindHead(tokens);
+    if (head.name < 0 || !BodyFollows(t)) return;
+    int type = 0;
+    const std::vector<std::string_view> views = type_grammar::HeadPrefix(tokens, head, type);
+    if (views.empty()) return;
+    const std::vector<std::string> prefix(views.begin(), views.end());  // the views may point into the tokens
+    bool same = prefix.size() == static_cast<size_t>(head.name);
+    for (size_t i = 0; same && i < prefix.size(); ++i) same = prefix[i] == t.TokAt(static_cast<int>(i));
+    if (!same) {
+        for (int i = 0; i < head.name; ++i)
+            t.Tok(i).assign(static_cast<size_t>(i) < prefix.size() ? std::string_view(prefix[static_cast<size_t>(i)]) : std::string_view());
+        t.CompactTokens();
+    }
+    tokens.Learn(prefix[static_cast<size_t>(type)]);
+}
 
 }  // namespace
 
@@ -29,6 +74,7 @@ int RecognizeTypeWords(Translator& t) {
     LineTokens tokens{t};
     // The tokenizer hands the tokens over compacted.
     type_grammar::FoldTypeWordsAndTags(tokens);
+    ShapeFunctionHead(t, tokens);
     type_grammar::LearnFromDeclaration(tokens);
     return 1;
 }

@@ -59,14 +59,16 @@ TEST(RecognizeTypeWords, LearnsTypeNamesFromDeclarations) {
     EXPECT_FALSE(t.IsTypeName("static"));
     EXPECT_TRUE(t.IsTypeName("goto"));
     EXPECT_TRUE(t.IsTypeName("REF"));
-    for (const char* line : {"return x;", "x = y;", "_int64 x;", "enum E e;", "struct S s;", "else x;",
+    for (const char* line : {"return x;", "x = y;", "enum E e;", "struct S s;", "else x;",
                              "case A b:", "const K k;", "typedef T u;", "f(x);", "Z *;", "p = 1;"})
         Normalise(t, line);
-    for (const char* name : {"return", "x", "_int64", "enum", "struct", "else", "case", "const", "K",
+    for (const char* name : {"return", "x", "enum", "struct", "else", "case", "const", "K",
                              "typedef", "T", "f", "Z", "p"})
         EXPECT_FALSE(t.IsTypeName(name)) << name;
-    // The tag of an enum is its type.
+    // The tag of an enum is its type; a name may begin with "_".
     EXPECT_TRUE(t.IsTypeName("E"));
+    Normalise(t, "_int64 x;");
+    EXPECT_TRUE(t.IsTypeName("_int64"));
 }
 
 TEST(RecognizeTypeWords, LearnsParameterTypesOfDefinitionHeads) {
@@ -90,9 +92,9 @@ TEST(RecognizeTypeWords, LearnsParameterTypesOfDefinitionHeads) {
     Normalise(t, "LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)");
     EXPECT_TRUE(t.IsTypeName("LRESULT"));
     EXPECT_FALSE(t.IsTypeName("CALLBACK"));
-    // Parameters whose type begins with "_" or is const are not learnt.
+    // A parameter type may begin with "_"; one after const is not learnt.
     Normalise(t, "int g(_FOO x, const BAR y)");
-    EXPECT_FALSE(t.IsTypeName("_FOO"));
+    EXPECT_TRUE(t.IsTypeName("_FOO"));
     EXPECT_FALSE(t.IsTypeName("BAR"));
 }
 
@@ -154,7 +156,8 @@ TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
         "enum E e;", "else x;", "case A b:", "_int64 x;", "GLint x;", "u8 g(const char *s, int n);",
         "ULONG int big;", "USHORT int small;", "void f(struct term *p, union u v, enum e w)",
         "static struct pollfd list[8];", "extern union cell c;", "enum color c;", "union u {",
-        "unsigned int g(struct a *p) {", "struct action *sort(ap)",
+        "unsigned int g(struct a *p) {", "struct action *sort(ap)", "API_EXPORT int f(FOO a) {",
+        "DECL(struct item *) item_new(const char *name) {", "const num *f(int p) {", "_GLFWwindow *make(void) {",
     };
     const TypeTable builtIn;
     for (const std::string& line : lines) {
@@ -167,4 +170,10 @@ TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
             if (!builtIn.Contains(name)) scanned.push_back(name);
         EXPECT_EQ(scanned, learnt) << line;
     }
+}
+
+// A head is known by the "{" after it: on its line or on the next one.
+TEST(TypeScan, LearnsTheTypeOfAHeadWhoseBodyFollows) {
+    EXPECT_EQ(ScanTypeNames("API_EXPORT mytype f(FOO a)\n{\n}\nAPI_EXPORT other g(BAR b);\n"),
+              (std::vector<std::string>{"mytype", "FOO", "API_EXPORT"}));
 }
