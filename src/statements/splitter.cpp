@@ -328,6 +328,19 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
     return 0;
 }
 
+// The index of the "{" of a structure definition whose body goes on on the
+// same line (`struct S { int a; };`, or `struct r; rect { int w; }` as the
+// pre-pass puts a definition with variables), else 0.
+size_t OneLineStructBrace(const Pieces& pieces) {
+    const bool head = !pieces.empty() && (pieces[0] == "struct"sv || (pieces[0] == "typedef"sv && pieces.size() > 1 && pieces[1] == "struct"sv));
+    if (!head) return 0;
+    for (size_t i = 1; i + 1 < pieces.size(); ++i) {
+        if (pieces[i] == "}"sv) return 0;
+        if (pieces[i] == "{"sv) return i;
+    }
+    return 0;
+}
+
 // For a line that is only the first piece of the pending text (ending in
 // the first "}" after its first token, or a "{" that starts the line; the
 // rest of the line being quiet pieces): whether the steps below cut it where
@@ -400,6 +413,21 @@ int SplitStatement(Translator& t) {
         MoveToPending(t, pieces, brace + 1);
         JoinPieces(t, pieces);
         return 1;
+    }
+    // So is a one-line structure definition, as it is over several lines.
+    if (size_t brace = OneLineStructBrace(pieces); brace > 0) {
+        MoveToPending(t, pieces, brace + 1);
+        JoinPieces(t, pieces);
+        return 1;
+    }
+    // The members of a structure go on lines of their own.
+    if (t.inTypeDef) {
+        for (size_t k = 1; k + 1 < pieces.size(); ++k) {
+            if (pieces[k] == ";"sv) {
+                MoveToPending(t, pieces, k + 1);
+                break;
+            }
+        }
     }
     for (size_t k = 1; k < pieces.size(); ++k) {
         if (pieces[k] == "}"sv) {
