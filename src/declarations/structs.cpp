@@ -67,15 +67,16 @@ bool IsForwardDeclaration(Translator& t) {
     return t.lastToken == 2 && t.TokAt(2) == ";"sv && !StartsWith(NextText(t), "{");
 }
 
-// `typedef struct tag name ;` with no body on the line only names a
-// structure that is defined elsewhere (often a forward declaration). A TYPE
-// head here would wait for a body that never comes and take the next block
-// of the file for it.
-bool IsStructAlias(const Translator& t) {
+// `typedef struct tag name ;` with no body after it only names a structure
+// that is defined elsewhere (often a forward declaration). A TYPE head here
+// would wait for a body that never comes and take the next block of the
+// file for it. (`typedef struct name ;` followed by a "{" line is an
+// anonymous structure whose "{" stood on the line after `typedef struct`.)
+bool IsStructAlias(Translator& t) {
     if (t.TokAt(t.lastToken) != ";"sv) return false;
     for (int i = 0; i <= t.lastToken; ++i)
         if (t.TokAt(i) == "{"sv) return false;
-    return true;
+    return !StartsWith(NextText(t), "{");
 }
 
 // Writes the line's comment on a line of its own, as the only trace of a
