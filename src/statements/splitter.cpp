@@ -332,7 +332,8 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 // same line (`struct S { int a; };`, or `struct r; rect { int w; }` as the
 // pre-pass puts a definition with variables), else 0.
 size_t OneLineStructBrace(const Pieces& pieces) {
-    const bool head = !pieces.empty() && (pieces[0] == "struct"sv || (pieces[0] == "typedef"sv && pieces.size() > 1 && pieces[1] == "struct"sv));
+    const auto structure = [&](size_t i) { return i < pieces.size() && (pieces[i] == "struct"sv || pieces[i] == "union"sv); };
+    const bool head = structure(0) || (!pieces.empty() && pieces[0] == "typedef"sv && structure(1));
     if (!head) return 0;
     for (size_t i = 1; i + 1 < pieces.size(); ++i) {
         if (pieces[i] == "}"sv) return 0;
@@ -420,8 +421,9 @@ int SplitStatement(Translator& t) {
         JoinPieces(t, pieces);
         return 1;
     }
-    // The members of a structure go on lines of their own.
-    if (t.inTypeDef) {
+    // The members of a structure go on lines of their own (a nested
+    // structure's head `struct p ; {` stays whole).
+    if (t.inTypeDef && first != "struct"sv && first != "union"sv) {
         for (size_t k = 1; k + 1 < pieces.size(); ++k) {
             if (pieces[k] == ";"sv) {
                 MoveToPending(t, pieces, k + 1);
