@@ -30,6 +30,28 @@ void KeepBodyBrace(Translator& t, bool hadBrace) {
     if (hadBrace) t.pendingText = "{ " + t.pendingText;
 }
 
+// The names of WinMain's parameters (at most four, in order), to be renamed
+// inside its body: the last word of each parameter that has a type in front
+// of it. A parameter without a name (a lone type, `HINSTANCE,`) saves
+// nothing; nor do punctuation and the text past the list.
+void SaveWinMainParams(Translator& t, int close) {
+    for (std::string& name : t.winMainParams) name.clear();
+    int slot = 0, words = 0;
+    std::string name;
+    for (int i = 4; i <= close && slot < 4; ++i) {
+        const std::string& token = t.TokAt(i);
+        if (token == ","sv || i == close) {
+            if (words > 1) t.winMainParams[slot] = name;
+            ++slot;
+            words = 0;
+            name.clear();
+        } else if (StartsName(token)) {
+            ++words;
+            name = token;
+        }
+    }
+}
+
 bool StarBeforeParameters(const Translator& t) {
     for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i)
         if (t.TokAt(i) == "*"sv) return true;
@@ -134,10 +156,7 @@ int TranslateFunctionHead(Translator& t) {
         if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
         if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
-            // The fixed places of the four parameter names in
-            // "int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d)".
-            const int names[4] = {5, 8, 11, 14};
-            for (int k = 0; k < 4; ++k) t.winMainParams[k] = t.TokAt(names[k]);
+            SaveWinMainParams(t, c);
             t.Tok(0) = "FUNCTION";
             t.Tok(1) = "WinMain()";
             t.lastToken = 1;
