@@ -17,12 +17,14 @@ void DecorateTypeComment(Translator& t) {
 // A structure head met inside the body of another: the outer TYPE block's
 // lines so far are set aside, so that the inner TYPE block is written
 // before them; they come back after the inner END TYPE (RestoreOuterType).
-void HoldOuterType(Translator& t) {
-    if (t.blockStack.empty()) return;
+// True when the head stands inside another structure.
+bool HoldOuterType(Translator& t) {
+    if (t.blockStack.empty()) return false;
     BlockRecord& outer = t.blockStack.back();
-    if (outer.typeStart < 0 || !outer.heldLines.empty()) return;
+    if (outer.typeStart < 0 || !outer.heldLines.empty()) return false;
     outer.heldLines.assign(t.out, static_cast<size_t>(outer.typeStart));
     t.out.resize(static_cast<size_t>(outer.typeStart));
+    return true;
 }
 
 // Writes the TYPE head and arms its END TYPE for the body's "{". An empty
@@ -135,8 +137,12 @@ int TranslateStruct(Translator& t) {
         const std::string& token = t.TokAt(i);
         if (token == ";"sv) {
             const std::string w = t.TokAt(i - 1);
-            HoldOuterType(t);
-            t.pendingBlock.closer = "GLOBAL " + w + " AS T" + UCase(w);
+            if (HoldOuterType(t)) {
+                // Inside another structure: a member of it.
+                t.pendingBlock.declaration = Join({"T", UCase(w), " ", w, " ;"});
+            } else {
+                t.pendingBlock.closer = "GLOBAL " + w + " AS T" + UCase(w);
+            }
             t.pendingBlock.autoClose = 1;
             t.PushBlock(t.pendingBlock);
             t.Tok(i - 1) = Join({"T", UCase(w)});
