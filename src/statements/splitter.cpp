@@ -332,7 +332,9 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 // same line (`struct S { int a; };`, or `struct r; rect { int w; }` as the
 // pre-pass puts a definition with variables), else 0.
 size_t OneLineStructBrace(const Pieces& pieces) {
-    const auto structure = [&](size_t i) { return i < pieces.size() && (pieces[i] == "struct"sv || pieces[i] == "union"sv); };
+    const auto structure = [&](size_t i) {
+        return i < pieces.size() && (pieces[i] == "struct"sv || pieces[i] == "union"sv);
+    };
     const bool head = structure(0) || (!pieces.empty() && pieces[0] == "typedef"sv && structure(1));
     if (!head) return 0;
     for (size_t i = 1; i + 1 < pieces.size(); ++i) {

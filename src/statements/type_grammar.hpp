@@ -171,7 +171,8 @@ template <class Tokens>
 void LearnFromDeclaration(Tokens& tokens) {
     const std::string_view first = tokens.At(0);
     if (!StartsName(first)) return;
-    for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "union"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
+    for (std::string_view word :
+         {"return"sv, "enum"sv, "struct"sv, "union"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
         if (first == word) return;
     const int type = first == "static"sv ? 1 : 0;
     int name = type + 1;

@@ -61,8 +61,8 @@ void ShapeFunctionHead(Translator& t, LineTokens& tokens) {
     bool same = prefix.size() == static_cast<size_t>(head.name);
     for (size_t i = 0; same && i < prefix.size(); ++i) same = prefix[i] == t.TokAt(static_cast<int>(i));
     if (!same) {
-        for (int i = 0; i < head.name; ++i)
-            t.Tok(i).assign(static_cast<size_t>(i) < prefix.size() ? std::string_view(prefix[static_cast<size_t>(i)]) : std::string_view());
+        for (size_t i = 0; i < static_cast<size_t>(head.name); ++i)
+            t.Tok(static_cast<int>(i)).assign(i < prefix.size() ? std::string_view(prefix[i]) : std::string_view());
         t.CompactTokens();
     }
     tokens.Learn(prefix[static_cast<size_t>(type)]);
@@ -119,7 +119,8 @@ bool RenameIdentifierAt(Translator& t, int i) {
         if (rename[0][0] == first && LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
     // The checks below go by the first letter too (a renamed word passes
     // neither).
-    if (first == 't' && LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = Join({"t", t.TokAt(i)});
+    if (first == 't' && LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer."))
+        t.Tok(i) = Join({"t", t.TokAt(i)});
     // "unsigned" in other letter cases, before int, char or long.
     if (first == 'u' && LCaseEquals(t.TokAt(i), "unsigned")) {
         t.scratchText = LCase(t.TokAt(i + 1));
