@@ -1,5 +1,4 @@
 ' window.c - window handling
-#include "internal.h"
 
 FUNCTION glfwCreateWindow (width AS INTEGER, height AS INTEGER, title AS LPCCH) AS GLFWwindow PTR
    DIM RAW window AS _GLFWwindow PTR

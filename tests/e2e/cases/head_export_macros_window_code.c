@@ -1,5 +1,4 @@
 /* window.c - window handling */
-#include "internal.h"
 
 GLFWAPI GLFWwindow* glfwCreateWindow(int width, int height, const char* title)
 {
