@@ -30,6 +30,34 @@ void KeepBodyBrace(Translator& t, bool hadBrace) {
     if (hadBrace) t.pendingText = "{ " + t.pendingText;
 }
 
+// The names of WinMain's parameters (at most four, in order), to be renamed
+// inside its body: the last word of each parameter that has a type in front
+// of it. A parameter without a name (a lone type, `HINSTANCE,`) saves
+// nothing; nor do punctuation and the text past the list.
+void SaveWinMainParams(Translator& t, int close) {
+    for (std::string& name : t.winMainParams) name.clear();
+    int slot = 0, words = 0;
+    std::string name;
+    for (int i = 4; i <= close && slot < 4; ++i) {
+        const std::string& token = t.TokAt(i);
+        if (token == ","sv || i == close) {
+            if (words > 1) t.winMainParams[slot] = name;
+            ++slot;
+            words = 0;
+            name.clear();
+        } else if (StartsName(token)) {
+            ++words;
+            name = token;
+        }
+    }
+}
+
+bool StarBeforeParameters(const Translator& t) {
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i)
+        if (t.TokAt(i) == "*"sv) return true;
+    return false;
+}
+
 bool IsSeparator(std::string_view token) { return token == ","sv || token == ")"sv; }
 
 // Each type name among tokens 3..p (the last ")") goes, and "AS" and the
@@ -121,15 +149,14 @@ int TranslateFunctionHead(Translator& t) {
         t.CompactTokens();
     }
     const bool hadBrace = t.lastToken >= 0 && t.TokAt(t.lastToken) == "{"sv;
+    // `void *f(` returns a pointer: a FUNCTION, not a SUB.
+    const bool returnsPointer = StarBeforeParameters(t);
     const int c = LastCloseParen(t);
     if (c >= 0) {
         if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
         if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
-            // The fixed places of the four parameter names in
-            // "int WINAPI WinMain(HINSTANCE a, HINSTANCE b, LPSTR c, int d)".
-            const int names[4] = {5, 8, 11, 14};
-            for (int k = 0; k < 4; ++k) t.winMainParams[k] = t.TokAt(names[k]);
+            SaveWinMainParams(t, c);
             t.Tok(0) = "FUNCTION";
             t.Tok(1) = "WinMain()";
             t.lastToken = 1;
@@ -151,7 +178,7 @@ int TranslateFunctionHead(Translator& t) {
             KeepBodyBrace(t, hadBrace);
             return 0;
         }
-        if (t.TokAt(0) != "void"sv) {
+        if (t.TokAt(0) != "void"sv || returnsPointer) {
             // With a body brace at the end this overwrites the "{"; the slot
             // past lastToken still holds a copy of it, so it comes back last.
             const std::string type = t.TokAt(0);
@@ -160,7 +187,7 @@ int TranslateFunctionHead(Translator& t) {
             t.lastToken += 2;
         }
     }
-    if (t.TokAt(0) == "void"sv) {
+    if (t.TokAt(0) == "void"sv && !returnsPointer) {
         t.Tok(0) = "SUB";
         t.pendingBlock.closer = "END SUB";
     } else {
@@ -176,7 +203,8 @@ int TranslateFunctionHead(Translator& t) {
     }
     for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
     t.CompactTokens();
-    if (t.TokAt(3) == "void"sv) {
+    // `(void)`, not `(void *p)`, is an empty list.
+    if (t.TokAt(3) == "void"sv && t.TokAt(4) == ")"sv) {
         t.Tok(3).clear();
         return 1;
     }

@@ -170,7 +170,7 @@ int TranslateVariables(Translator& t) {
                 std::string assignment;
                 for (int j = i - 1; j <= t.lastToken; ++j) assignment += t.TokAt(j);
                 t.pendingText = assignment + t.pendingText;
-                t.Tok(i) = ";";
+                t.Tok(i).assign(1, ';');
                 t.lastToken = i;
                 break;
             }
@@ -185,7 +185,7 @@ int TranslateVariables(Translator& t) {
         }
     }
     t.CompactTokens();
-    t.Tok(t.lastToken) = ",";
+    t.Tok(t.lastToken).assign(1, ',');
     StarsToPtr(t);
     t.Tok(t.lastToken).clear();
     return 1;

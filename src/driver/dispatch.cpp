@@ -35,6 +35,7 @@ FirstWord Classify(std::string_view word) {
         case 'e': return word == "extern"sv ? FirstWord::Extern : word == "else"sv ? FirstWord::Else : FirstWord::Other;
         case 'b': return word == "break"sv ? FirstWord::Break : FirstWord::Other;
         case 'i': return word == "if"sv ? FirstWord::If : FirstWord::Other;
+        case 'u': return word == "union"sv ? FirstWord::Struct : FirstWord::Other;
         case 'E': return word == "ELSEIF"sv ? FirstWord::ElseIf : FirstWord::Other;
         default: return FirstWord::Other;
     }

@@ -17,7 +17,6 @@ int ConvertConditionals(Translator& t);
 // ---- statement shaping and control flow (statements/) ----
 int SplitStatement(Translator& t);
 int RecognizeTypeWords(Translator& t);
-void LearnParameterTypes(Translator& t);
 int NormalizeTypes(Translator& t);
 int RenameIdentifiers(Translator& t);
 int TranslateIf(Translator& t);
@@ -43,6 +42,13 @@ int TranslateFunctionHead(Translator& t);
 int CleanFunctionHead(Translator& t);
 int TranslateStruct(Translator& t);
 int TranslateTypedef(Translator& t);
+// At the "}" (token `brace`) of the TYPE block `type`: the names after it
+// name an anonymous TYPE; a typedef's are learnt, a structure's variables
+// are declared by the next statement. The line then ends at the "}".
+void NameTypeAtClose(Translator& t, int brace, const BlockRecord& type);
+// After a nested structure's END TYPE: the lines of the TYPE block it stood
+// in come back.
+void RestoreOuterType(Translator& t);
 int TranslateKeywords(Translator& t);
 
 // ---- expressions and emission (expressions/) ----

@@ -26,6 +26,13 @@ struct BlockRecord {
     // The body of main or WinMain: closing it ends the renaming of WinMain's
     // parameters and the dropping of main's return statements.
     bool closesEntryPoint = false;
+    // A TYPE block: where its lines begin in `out` (-1: no TYPE block), and
+    // whether the names after its "}" are typedef names or variables.
+    long typeStart = -1;
+    bool typedefNames = false;
+    // The TYPE block's lines so far, set aside while the TYPE block of a
+    // structure nested in it is written (BASIC has no nested TYPE).
+    std::string heldLines;
 };
 
 // A stop that ends the translation early. The driver prints `message` and

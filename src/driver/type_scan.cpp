@@ -4,7 +4,9 @@
 #include <array>
 #include <unordered_set>
 
+#include "lines/type_table.hpp"
 #include "runtime/strings.hpp"
+#include "statements/type_grammar.hpp"
 
 namespace xlat {
 
@@ -46,7 +48,8 @@ public:
 private:
     // The statement read so far: views into the text, or into the fixed
     // words below.
-    std::vector<std::string_view> tokens_, folded_;
+    std::vector<std::string_view> tokens_;
+    std::vector<std::string_view> heldHead_;  // a statement that is a head if a "{" follows it
     struct NameHash {
         using is_transparent = void;
         size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
@@ -137,81 +140,66 @@ private:
     }
 
     void EndStatement() {
-        if (!tokens_.empty()) {
-            FoldTypeWords();
-            LearnFromStatement();
+        if (!heldHead_.empty()) {
+            // A head with its body's "{" as the next statement.
+            const bool body = tokens_.size() == 1 && tokens_[0] == "{";
+            heldHead_.swap(tokens_);
+            LearnFromHead(body);
+            tokens_.swap(heldHead_);
+            heldHead_.clear();
         }
+        if (!tokens_.empty()) LearnFromStatement();
         tokens_.clear();
     }
 
-    // The words that can begin a fold below.
-    static bool BeginsFold(std::string_view word) {
-        switch (word.size()) {
-            case 4: return word == "long";
-            case 5: return word == "const" || word == "short" || word == "ULONG";
-            case 6: return word == "signed" || word == "USHORT";
-            case 8: return word == "unsigned";
-            default: return false;
+    // The tokens of the statement, as the type-word grammar reads and
+    // writes them (the same grammar as the type-word pass's).
+    struct StatementTokens {
+        Scanner& scanner;
+        std::string_view At(int i) const { return scanner.Tok(static_cast<size_t>(i)); }
+        int Last() const { return static_cast<int>(scanner.tokens_.size()) - 1; }
+        void Set(int i, std::string_view text) { scanner.tokens_[static_cast<size_t>(i)] = text; }
+        void Learn(std::string_view name) { scanner.Learn(name); }
+        void Compact() {
+            std::vector<std::string_view>& t = scanner.tokens_;
+            t.erase(std::remove(t.begin(), t.end(), std::string_view()), t.end());
         }
-    }
+        bool IsType(std::string_view name) const { return scanner.IsType(name); }
+    };
 
-    // The folds of multi-word C types that decide a type word.
-    void FoldTypeWords() {
-        // Most statements hold nothing to fold: they are kept as they are.
-        const auto from = std::find_if(tokens_.begin(), tokens_.end(), BeginsFold);
-        if (from == tokens_.end()) return;
-        std::vector<std::string_view>& folded = folded_;
-        folded.assign(tokens_.begin(), from);
-        for (size_t i = static_cast<size_t>(from - tokens_.begin()); i < tokens_.size(); ++i) {
-            const std::string_view a = Tok(i), b = Tok(i + 1);
-            if (a == "const" && (b == "char" || b == "BYTE") && Tok(i + 2) == "*") {
-                folded.emplace_back(b == "char" ? "LPCCH" : "LPCBYTE");
-                i += 2;
-            } else if (a == "unsigned" && (b == "char" || b == "short" || b == "int" || b == "long")) {
-                folded.emplace_back(b == "char" ? "UCHAR" : b == "short" ? "USHORT" : b == "int" ? "UINT" : "ULONG");
-                ++i;
-            } else if (a == "signed" && (b == "char" || b == "short" || b == "int" || b == "long")) {
-                continue;
-            } else if ((a == "long" || a == "short" || a == "ULONG" || a == "USHORT") && b == "int") {
-                folded.emplace_back(a);
-                ++i;
-            } else {
-                folded.emplace_back(a);
-            }
-        }
-        tokens_.swap(folded);
+    bool IsType(std::string_view name) const {
+        static const TypeTable builtIn;
+        return builtIn.Contains(name) || seen_.find(name) != seen_.end();
     }
 
     void LearnFromStatement() {
+        StatementTokens tokens{*this};
+        type_grammar::FoldTypeWordsAndTags(tokens);
         const std::string_view first = Tok(0);
         if (first == "struct") return LearnFromStruct();
         if (first == "typedef") return LearnFromTypedef();
-        if (!BeginsWithLetter(first)) return;
-        for (const char* word : {"return", "enum", "else", "case", "const"})
-            if (first == word) return;
-        const size_t type = first == "static" ? 1 : 0;
-        size_t name = type + 1;
-        if (Tok(name) == "(" && Tok(name + 1) == "*" && BeginsWithLetter(Tok(name + 2)) && Tok(name + 3) == ")" &&
-            Tok(name + 4) == "(") {
-            Learn(Tok(type));
-            LearnParameterTypes();
+        if (tokens_.back() == ")" && type_grammar::FindHead(tokens).name >= 0) {
+            heldHead_ = tokens_;  // a head if the next statement is its body's "{"
+            return;
         }
-        if (Tok(name) == "*" || Tok(name) == "&") ++name;
-        if (!BeginsWithLetter(Tok(name))) return;
-        Learn(Tok(type));
-        if (BeginsWithLetter(Tok(name + 1))) ++name;
-        if (Tok(name + 1) == "(" && tokens_.back() != ";") LearnParameterTypes();
+        LearnFromHead(tokens_.back() == "{");
     }
 
-    void LearnParameterTypes() {
-        for (size_t i = 2; i < tokens_.size(); ++i) {
-            if (!BeginsWithPunctuation(Tok(i)) || !BeginsWithLetter(Tok(i + 1))) continue;
-            const std::string_view type = Tok(i + 1);
-            if (BeginsWithLetter(Tok(i + 2)) && BeginsWithPunctuation(Tok(i + 3)) && type != "const") Learn(type);
-            const std::string_view mark = Tok(i + 2);
-            if ((mark == "*" || mark == "&") && BeginsWithLetter(Tok(i + 3)) && BeginsWithPunctuation(Tok(i + 4)))
-                Learn(type);
+    // A statement that may be a function head; `body`: a "{" follows it.
+    void LearnFromHead(bool body) {
+        StatementTokens tokens{*this};
+        const type_grammar::HeadShape head = type_grammar::FindHead(tokens);
+        int type = 0;
+        const std::vector<std::string_view> prefix =
+            body && head.name >= 0 ? type_grammar::HeadPrefix(tokens, head, type) : std::vector<std::string_view>();
+        if (!prefix.empty()) {
+            // The words in front of the name in the form the head pass reads
+            // (views into the text, which stays).
+            tokens_.erase(tokens_.begin(), tokens_.begin() + head.name);
+            tokens_.insert(tokens_.begin(), prefix.begin(), prefix.end());
+            Learn(prefix[static_cast<size_t>(type)]);
         }
+        type_grammar::LearnFromDeclaration(tokens);
     }
 
     // `struct point {`, `struct point p;` and the shape the pre-pass gives a
@@ -224,7 +212,7 @@ private:
             if (semicolon == last - 2 && Tok(last - 1) != ";") return Learn(Tok(last - 1));
             if (semicolon == last - 1) {
                 for (size_t i = 1; i < semicolon; ++i)
-                    if (StartsName(Tok(i))) return Learn("T" + UCase(Tok(i)));
+                    if (StartsName(Tok(i))) return Learn(Join({"T", UCase(Tok(i))}));
             }
             return;
         }

@@ -1,6 +1,7 @@
 // A quick look over C text for the type names that translating it would
 // teach: struct tags, typedef names and the type word of declarations and
-// of the parameters of definition heads. It is a guess, used to start the
+// of the parameters of definition heads, read with the grammar of the
+// type-word pass (statements/type_grammar.hpp). It is a guess, used to start the
 // translation of a later part of a file with the names the earlier parts
 // will have taught; a translation that relies on it is checked afterwards
 // against the names really taught.

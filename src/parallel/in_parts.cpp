@@ -96,7 +96,8 @@ std::vector<size_t> PartStarts(std::string_view text, size_t parts) {
 
 bool SameBlock(const BlockRecord& a, const BlockRecord& b) {
     return a.closer == b.closer && a.autoClose == b.autoClose && a.declaration == b.declaration &&
-           a.closesEntryPoint == b.closesEntryPoint;
+           a.closesEntryPoint == b.closesEntryPoint && a.typeStart == b.typeStart &&
+           a.typedefNames == b.typedefNames && a.heldLines == b.heldLines;
 }
 
 // Whether two translators, between two lines, go on alike. Everything that

@@ -243,12 +243,14 @@ int CloseBlock(Translator& t, int i) {
     }
     t.Tok(i).clear();
     t.pendingBlock = t.PopBlock();
+    if (t.pendingBlock.typeStart >= 0) NameTypeAtClose(t, i, t.pendingBlock);
     if (!t.pendingBlock.declaration.empty()) {
         t.pendingText = t.pendingBlock.declaration + " " + t.pendingText;
     } else if (!t.pendingBlock.closer.empty()) {
         t.Write(t.pendingBlock.closer);
     }
     RunCascade(t);
+    RestoreOuterType(t);
     ForgetPendingBlock(t);
     return -1;
 }

@@ -85,7 +85,9 @@ int PassRawConditionalHeader(Translator& t) {
 
     WriteRawLine(t);
     if (t.TokAt(t.lastToken) == "{"sv) {
-        t.PushBlock(BlockRecord{"!}", 0, ""});
+        BlockRecord raw;
+        raw.closer = "!}";
+        t.PushBlock(raw);
         t.pendingBlock = BlockRecord{};
     }
     t.lineText.clear();

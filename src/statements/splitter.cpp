@@ -15,6 +15,7 @@
 #include "lines/comments.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
+#include "statements/type_grammar.hpp"
 
 namespace xlat {
 
@@ -303,6 +304,13 @@ bool StartsDefinition(const Translator& t, std::string_view first) {
            t.IsTypeName(first);
 }
 
+// At file level, a ") {" after words and a name is a function head whatever
+// its first word (`num f(int p) { ... }`): no statement stands there.
+bool StartsFileLevelHead(const Translator& t, std::string_view first) {
+    return t.BlockDepth() == 0 && StartsName(first) && !type_grammar::IsStatementWord(first) &&
+           first.find_first_of("(=") == std::string_view::npos;
+}
+
 // The index of the "{" of a one-line function definition (`void f(void) {
 // g(); }`) when more pieces follow it, else 0.
 size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
@@ -310,8 +318,24 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
     const size_t last = pieces.size() - 1;
     for (size_t i = 1; i < last; ++i) {
         if (pieces[i] != ")"sv || pieces[i + 1] != "{"sv) continue;
-        if (i + 1 == last || !StartsDefinition(t, pieces[0])) return 0;
+        if (i + 1 == last || !(StartsDefinition(t, pieces[0]) || StartsFileLevelHead(t, pieces[0]))) return 0;
         return i + 1;
+    }
+    return 0;
+}
+
+// The index of the "{" of a structure definition whose body goes on on the
+// same line (`struct S { int a; };`, or `struct r; rect { int w; }` as the
+// pre-pass puts a definition with variables), else 0.
+size_t OneLineStructBrace(const Pieces& pieces) {
+    const auto structure = [&](size_t i) {
+        return i < pieces.size() && (pieces[i] == "struct"sv || pieces[i] == "union"sv);
+    };
+    const bool head = structure(0) || (!pieces.empty() && pieces[0] == "typedef"sv && structure(1));
+    if (!head) return 0;
+    for (size_t i = 1; i + 1 < pieces.size(); ++i) {
+        if (pieces[i] == "}"sv) return 0;
+        if (pieces[i] == "{"sv) return i;
     }
     return 0;
 }
@@ -324,7 +348,7 @@ size_t OneLineBodyBrace(const Translator& t, const Pieces& pieces) {
 bool PieceCutsAsWholeLine(const Translator& t, const Pieces& pieces) {
     if (pieces.size() == 1 && pieces[0] == "{"sv) return true;  // a "{" of its own is cut off at once
     if (pieces.size() < 2 || pieces.back() != "}"sv) return false;
-    return !StartsDefinition(t, pieces[0]) || OneLineBodyBrace(t, pieces) > 0;
+    return !(StartsDefinition(t, pieces[0]) || StartsFileLevelHead(t, pieces[0])) || OneLineBodyBrace(t, pieces) > 0;
 }
 
 // Whether a "}" followed by `next` (the pre-pass joins a "}" that ends a
@@ -380,7 +404,8 @@ int SplitStatement(Translator& t) {
     }
     if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
     if (last == ")"sv) {
-        if (first != "static"sv && !t.IsTypeName(first)) return JoinWithNextLine(t, Join::ControlHeader);
+        const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
+        if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::ControlHeader);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);
     }
 
@@ -396,6 +421,22 @@ int SplitStatement(Translator& t) {
         MoveToPending(t, pieces, brace + 1);
         JoinPieces(t, pieces);
         return 1;
+    }
+    // So is a one-line structure definition, as it is over several lines.
+    if (size_t brace = OneLineStructBrace(pieces); brace > 0) {
+        MoveToPending(t, pieces, brace + 1);
+        JoinPieces(t, pieces);
+        return 1;
+    }
+    // The members of a structure go on lines of their own (a nested
+    // structure's head `struct p ; {` stays whole).
+    if (t.inTypeDef && first != "struct"sv && first != "union"sv) {
+        for (size_t k = 1; k + 1 < pieces.size(); ++k) {
+            if (pieces[k] == ";"sv) {
+                MoveToPending(t, pieces, k + 1);
+                break;
+            }
+        }
     }
     for (size_t k = 1; k < pieces.size(); ++k) {
         if (pieces[k] == "}"sv) {

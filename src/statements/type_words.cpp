@@ -5,112 +5,78 @@
 // BASIC words are renamed.
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
+#include "statements/type_grammar.hpp"
 
 namespace xlat {
 
 namespace {
 
-// Only const, long, short, signed, unsigned, ULONG and USHORT start a fold:
-// the first letter, tested in the caller's loop, passes over most tokens.
-bool MayStartFold(const std::string& word) {
-    if (word.empty()) return false;
-    const char c = word[0];
-    return c == 'c' || c == 'l' || c == 's' || c == 'u' || c == 'U';
-}
-
-// Folds two or three type words starting at token i into one; true when a
-// slot was emptied. Tokens are addressed by index: writing a slot may grow
-// the buffer.
-bool FoldTypeWordsAt(Translator& t, int i) {
-    const std::string& word = t.TokAt(i);
-    // Each word below starts at most one fold; the next word is read before
-    // any slot is written.
-    const std::string_view a = word;
-    const std::string_view b = t.TokAt(i + 1);
-    if (a == "const"sv) {
-        if ((b == "char"sv || b == "BYTE"sv) && t.TokAt(i + 2) == "*"sv) {
-            t.Tok(i + 2) = b == "char"sv ? "LPCCH" : "LPCBYTE";
-            t.Tok(i).clear();
-            t.Tok(i + 1).clear();
-            return true;
-        }
-    } else if (a == "ULONG"sv || a == "long"sv || a == "USHORT"sv || a == "short"sv) {
-        if (b == "int"sv) {
-            t.Tok(i + 1).clear();
-            return true;
-        }
-    } else if (a == "signed"sv) {
-        if (b == "char"sv || b == "short"sv || b == "int"sv || b == "long"sv) {
-            t.Tok(i).clear();
-            return true;
-        }
-    } else if (a == "unsigned"sv) {
-        const char* folded = b == "char"sv    ? "UCHAR"
-                             : b == "short"sv ? "USHORT"
-                             : b == "int"sv   ? "UINT"
-                             : b == "long"sv  ? "ULONG"
-                                              : nullptr;
-        if (folded) {
-            t.Tok(i).clear();
-            t.Tok(i + 1) = folded;
-            return true;
-        }
+// The tokens of the line, as the type-word grammar reads and writes them.
+struct LineTokens {
+    Translator& t;
+    std::string_view At(int i) const { return t.TokAt(i); }
+    int Last() const { return t.lastToken; }
+    void Set(int i, std::string_view text) { t.Tok(i).assign(text); }
+    void Learn(std::string_view name) {
+        if (!t.IsTypeName(name)) t.AddTypeName(name);
     }
-    return false;
-}
+    void Compact() { t.CompactTokens(); }
+    bool IsType(std::string_view name) const { return t.IsTypeName(name); }
+};
 
-void LearnTypeName(Translator& t, const std::string& name) {
-    if (!t.IsTypeName(name)) t.AddTypeName(name);
-}
-
-// Learns the type names of a declaration or function head whose first word
-// is a type position (`FILE *fp;`, `HFONT font;`, `LRESULT CALLBACK f(`).
-void LearnFromDeclaration(Translator& t) {
-    const std::string& first = t.TokAt(0);
-    if (!BeginsWithLetter(first)) return;
-    for (std::string_view word : {"return"sv, "enum"sv, "struct"sv, "else"sv, "case"sv, "const"sv, "typedef"sv})
-        if (first == word) return;
-    int type = first == "static"sv ? 1 : 0;
-    int name = type + 1;
-    // type (*name)( : a function pointer
-    if (t.TokAt(name) == "("sv && t.TokAt(name + 1) == "*"sv && BeginsWithLetter(t.TokAt(name + 2)) &&
-        t.TokAt(name + 3) == ")"sv && t.TokAt(name + 4) == "("sv) {
-        LearnTypeName(t, t.TokAt(type));
-        LearnParameterTypes(t);
+// Whether a "{" follows the line: at its end, at the start of the text
+// waiting after it, or on the next input line that is neither blank nor a
+// comment. Nothing is consumed.
+bool BodyFollows(Translator& t) {
+    if (t.TokAt(t.lastToken) == "{"sv) return true;
+    const std::string_view waiting = TrimView(t.pendingText);
+    if (!waiting.empty()) return waiting[0] == '{';
+    const LineSource::Mark mark = t.in.Position();
+    bool inComment = false, follows = false;
+    while (!t.AtEnd()) {
+        const std::string_view line = TrimView(t.in.ReadLineView());
+        if (inComment || StartsWith(line, "/*")) {
+            inComment = !Contains(line, "*/");
+            continue;
+        }
+        if (line.empty() || StartsWith(line, "//")) continue;
+        follows = line[0] == '{';
+        break;
     }
-    if (t.TokAt(name) == "*"sv || t.TokAt(name) == "&"sv) ++name;
-    if (!BeginsWithLetter(t.TokAt(name))) return;
-    LearnTypeName(t, t.TokAt(type));
-    if (BeginsWithLetter(t.TokAt(name + 1))) ++name;
-    // A definition head, not a prototype, teaches its parameter types.
-    if (t.TokAt(name + 1) == "("sv && t.TokAt(t.lastToken) != ";"sv) LearnParameterTypes(t);
+    t.in.Rewind(mark);
+    return follows;
+}
+
+// At file level, a line that holds a parameter list and is followed by a
+// "{" is a function head, whatever words stand in front of its name: they
+// are brought into the form the head pass reads, and the type is learnt.
+void ShapeFunctionHead(Translator& t, LineTokens& tokens) {
+    if (t.BlockDepth() != 0) return;
+    const type_grammar::HeadShape head = type_grammar::FindHead(tokens);
+    if (head.name < 0 || !BodyFollows(t)) return;
+    int type = 0;
+    const std::vector<std::string_view> views = type_grammar::HeadPrefix(tokens, head, type);
+    if (views.empty()) return;
+    const std::vector<std::string> prefix(views.begin(), views.end());  // the views may point into the tokens
+    bool same = prefix.size() == static_cast<size_t>(head.name);
+    for (size_t i = 0; same && i < prefix.size(); ++i) same = prefix[i] == t.TokAt(static_cast<int>(i));
+    if (!same) {
+        for (size_t i = 0; i < static_cast<size_t>(head.name); ++i)
+            t.Tok(static_cast<int>(i)).assign(i < prefix.size() ? std::string_view(prefix[i]) : std::string_view());
+        t.CompactTokens();
+    }
+    tokens.Learn(prefix[static_cast<size_t>(type)]);
 }
 
 }  // namespace
 
 int RecognizeTypeWords(Translator& t) {
-    bool emptied = false;
-    for (int i = 0; i <= t.lastToken; ++i)
-        if (MayStartFold(t.TokAt(i))) emptied |= FoldTypeWordsAt(t, i);
-    // The tokenizer hands the tokens over compacted: only a fold leaves a
-    // slot to remove.
-    if (emptied) t.CompactTokens();
-    LearnFromDeclaration(t);
+    LineTokens tokens{t};
+    // The tokenizer hands the tokens over compacted.
+    type_grammar::FoldTypeWordsAndTags(tokens);
+    ShapeFunctionHead(t, tokens);
+    type_grammar::LearnFromDeclaration(tokens);
     return 1;
-}
-
-void LearnParameterTypes(Translator& t) {
-    for (int i = 2; i <= t.lastToken; ++i) {
-        if (!BeginsWithPunctuation(t.TokAt(i)) || !BeginsWithLetter(t.TokAt(i + 1))) continue;
-        const std::string type = t.TokAt(i + 1);
-        // (COLORREF c,
-        if (BeginsWithLetter(t.TokAt(i + 2)) && BeginsWithPunctuation(t.TokAt(i + 3)) && type != "const"sv)
-            LearnTypeName(t, type);
-        // , LPFOO * p)
-        const std::string& mark = t.TokAt(i + 2);
-        if ((mark == "*"sv || mark == "&"sv) && BeginsWithLetter(t.TokAt(i + 3)) && BeginsWithPunctuation(t.TokAt(i + 4)))
-            LearnTypeName(t, type);
-    }
 }
 
 int NormalizeTypes(Translator& t) {
@@ -153,12 +119,13 @@ bool RenameIdentifierAt(Translator& t, int i) {
         if (rename[0][0] == first && LCaseEquals(t.TokAt(i), rename[0])) t.Tok(i) = rename[1];
     // The checks below go by the first letter too (a renamed word passes
     // neither).
-    if (first == 't' && LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer.")) t.Tok(i) = "t" + t.TokAt(i);
+    if (first == 't' && LCaseEquals(std::string_view(t.TokAt(i)).substr(0, 6), "timer."))
+        t.Tok(i) = Join({"t", t.TokAt(i)});
     // "unsigned" in other letter cases, before int, char or long.
     if (first == 'u' && LCaseEquals(t.TokAt(i), "unsigned")) {
         t.scratchText = LCase(t.TokAt(i + 1));
         if (t.scratchText == "int"sv || t.scratchText == "char"sv || t.scratchText == "long"sv) {
-            t.Tok(i + 1) = "U" + UCase(t.TokAt(i + 1));
+            t.Tok(i + 1) = Join({"U", UCase(t.TokAt(i + 1))});
             t.Tok(i).clear();
             t.scratchText.clear();
             return true;

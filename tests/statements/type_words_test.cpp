@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/type_scan.hpp"
 
 using namespace xlat;
 
@@ -58,12 +59,16 @@ TEST(RecognizeTypeWords, LearnsTypeNamesFromDeclarations) {
     EXPECT_FALSE(t.IsTypeName("static"));
     EXPECT_TRUE(t.IsTypeName("goto"));
     EXPECT_TRUE(t.IsTypeName("REF"));
-    for (const char* line : {"return x;", "x = y;", "_int64 x;", "enum E e;", "struct S s;", "else x;",
+    for (const char* line : {"return x;", "x = y;", "enum E e;", "struct S s;", "else x;",
                              "case A b:", "const K k;", "typedef T u;", "f(x);", "Z *;", "p = 1;"})
         Normalise(t, line);
-    for (const char* name : {"return", "x", "_int64", "E", "enum", "struct", "else", "case", "const", "K",
+    for (const char* name : {"return", "x", "enum", "struct", "else", "case", "const", "K",
                              "typedef", "T", "f", "Z", "p"})
         EXPECT_FALSE(t.IsTypeName(name)) << name;
+    // The tag of an enum is its type; a name may begin with "_".
+    EXPECT_TRUE(t.IsTypeName("E"));
+    Normalise(t, "_int64 x;");
+    EXPECT_TRUE(t.IsTypeName("_int64"));
 }
 
 TEST(RecognizeTypeWords, LearnsParameterTypesOfDefinitionHeads) {
@@ -87,9 +92,9 @@ TEST(RecognizeTypeWords, LearnsParameterTypesOfDefinitionHeads) {
     Normalise(t, "LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)");
     EXPECT_TRUE(t.IsTypeName("LRESULT"));
     EXPECT_FALSE(t.IsTypeName("CALLBACK"));
-    // Parameters whose type begins with "_" or is const are not learnt.
+    // A parameter type may begin with "_"; one after const is not learnt.
     Normalise(t, "int g(_FOO x, const BAR y)");
-    EXPECT_FALSE(t.IsTypeName("_FOO"));
+    EXPECT_TRUE(t.IsTypeName("_FOO"));
     EXPECT_FALSE(t.IsTypeName("BAR"));
 }
 
@@ -136,4 +141,39 @@ TEST(RenameIdentifiers, FoldsUnsignedInOtherLetterCases) {
     EXPECT_EQ(Normalise("UNSIGNED char c;"), (V{"UCHAR", "c", ";"}));
     EXPECT_EQ(Normalise("unsigned Long c;"), (V{"ULONG", "c", ";"}));
     EXPECT_EQ(Normalise("Unsigned Short s;"), (V{"Unsigned", "Short", "s", ";"}));
+}
+
+// The quick scan of the parallel mode and the type-word pass read type words
+// with one grammar: on statements that the pass sees whole, they learn the
+// same names in the same order.
+TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
+    const std::vector<std::string> lines = {
+        "FILE *fp;", "HFONT font;", "static MYTYPE v;", "goto done;", "REF &r = x;", "x = y;", "return x;",
+        "int f(FOO a);", "int f(FOO a)", "void paint(HDC dc, COLORREF c, LPFOO * p, REF & r) {",
+        "void save(FILE *fp, const char *s)", "LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l)",
+        "int g(_FOO x, const BAR y)", "HOOK (*cb)(WIDGET w, EVENT *e);", "unsigned long int count;",
+        "unsigned short int u;", "long int n;", "signed char c;", "const BYTE *data;", "const K k;",
+        "enum E e;", "else x;", "case A b:", "_int64 x;", "GLint x;", "u8 g(const char *s, int n);",
+        "ULONG int big;", "USHORT int small;", "void f(struct term *p, union u v, enum e w)",
+        "static struct pollfd list[8];", "extern union cell c;", "enum color c;", "union u {",
+        "unsigned int g(struct a *p) {", "struct action *sort(ap)", "API_EXPORT int f(FOO a) {",
+        "DECL(struct item *) item_new(const char *name) {", "const num *f(int p) {", "_GLFWwindow *make(void) {",
+    };
+    const TypeTable builtIn;
+    for (const std::string& line : lines) {
+        Translator t;
+        Normalise(t, line);
+        const std::vector<std::string>& all = t.types.Names();
+        const std::vector<std::string> learnt(all.begin() + builtIn.TypeCount() + 1, all.end());
+        std::vector<std::string> scanned;
+        for (const std::string& name : ScanTypeNames(line + "\n"))
+            if (!builtIn.Contains(name)) scanned.push_back(name);
+        EXPECT_EQ(scanned, learnt) << line;
+    }
+}
+
+// A head is known by the "{" after it: on its line or on the next one.
+TEST(TypeScan, LearnsTheTypeOfAHeadWhoseBodyFollows) {
+    EXPECT_EQ(ScanTypeNames("API_EXPORT mytype f(FOO a)\n{\n}\nAPI_EXPORT other g(BAR b);\n"),
+              (std::vector<std::string>{"mytype", "FOO", "API_EXPORT"}));
 }

@@ -1,0 +1,4 @@
+const num *f(int p)
+{
+    return p;
+}

@@ -1,0 +1,3 @@
+FUNCTION _f () AS mybool
+   FUNCTION = 1
+END FUNCTION

@@ -1,0 +1,4 @@
+mybool _f(void)
+{
+    return 1;
+}

@@ -1,0 +1,1 @@
+num f(int p) { return p; }

@@ -1,0 +1,7 @@
+void *alloc_block(void *udata, int size)
+{
+    return udata;
+}
+void g(void)
+{
+}

@@ -1,0 +1,3 @@
+typedef struct {
+struct { int id; } c;
+} T;

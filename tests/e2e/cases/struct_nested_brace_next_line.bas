@@ -1,0 +1,8 @@
+TYPE TWHERE
+   x AS INTEGER
+END TYPE
+TYPE outer
+   kind AS INTEGER
+   where AS TWHERE
+END TYPE
+GLOBAL o AS outer

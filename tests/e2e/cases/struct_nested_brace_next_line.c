@@ -1,0 +1,7 @@
+struct outer {
+    int kind;
+    struct
+    {
+        int x;
+    } where;
+} o;

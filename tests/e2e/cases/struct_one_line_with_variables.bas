@@ -1,0 +1,11 @@
+TYPE rect
+   w AS INTEGER
+END TYPE
+GLOBAL r AS rect
+SUB f ()
+   TYPE TMV
+      DIM RAW dx AS INTEGER
+   END TYPE
+   DIM RAW mv AS TMV
+   mv.dx = 1
+END SUB

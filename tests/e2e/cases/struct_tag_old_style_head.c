@@ -1,0 +1,5 @@
+struct action *Action_sort(ap)
+struct action *ap;
+{
+    return ap;
+}

@@ -1,0 +1,2 @@
+SUB f (p AS term PTR, q AS term PTR)
+END SUB

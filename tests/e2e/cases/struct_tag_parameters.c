@@ -1,0 +1,3 @@
+void f(struct term *p, struct term *q)
+{
+}

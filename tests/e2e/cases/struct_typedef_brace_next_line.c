@@ -1,0 +1,13 @@
+typedef struct
+{
+    int n;
+} jpeg;
+typedef struct
+{
+    int b;
+}
+BITS;
+typedef struct {
+    int c;
+}
+COLS;

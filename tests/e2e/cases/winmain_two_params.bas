@@ -1,0 +1,4 @@
+FUNCTION WinMain()
+   run (hInst, (hPrev))
+   FUNCTION = 0
+END FUNCTION
