@@ -26,6 +26,8 @@ struct BlockRecord {
     // The body of main or WinMain: closing it ends the renaming of WinMain's
     // parameters and the dropping of main's return statements.
     bool closesEntryPoint = false;
+
+    bool operator==(const BlockRecord&) const = default;
 };
 
 // A stop that ends the translation early. The driver prints `message` and
@@ -43,10 +45,30 @@ inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 // sizes first, where one with a plain literal always compares characters.
 using namespace std::string_view_literals;
 
-// A member added here that lives from one line to the next must also be
-// compared in SameStateBetweenLines (driver/convert.cpp): parts of a file
-// translated side by side are joined only where their states agree.
-struct Translator {
+// Everything that one line hands on to the next. It is one value, so that
+// the parts of a file translated side by side can be compared whole (they
+// are joined only where their states agree).
+struct LineState {
+    PendingText pendingText;
+    std::string lineComment;
+
+    BlockRecord pendingBlock;
+    std::vector<BlockRecord> blockStack;
+    // Source line (of the intermediate text) that opened each open block.
+    std::vector<long> blockLines;
+
+    int inMain = 0;
+    int inWinMain = 0;
+    int inTypeDef = 0;
+    int beforeFirstFunction = 1;
+    int backslashInString = 0;
+    std::string winMainParams[4];
+
+    bool operator==(const LineState&) const = default;
+};
+
+// The translator: the state a line hands on, and what lives within a line.
+struct Translator : LineState {
     // ---- token buffer -------------------------------------------------
     // Slots 0..lastToken are the tokens of the current line. Slots above
     // lastToken keep whatever compaction left in them: some passes read or
@@ -108,8 +130,6 @@ struct Translator {
 
     // ---- text buffers -------------------------------------------------
     std::string lineText;
-    PendingText pendingText;
-    std::string lineComment;
     std::string scratchText;
     // lineText is only the first piece of the pending text; the rest is
     // still in pendingText (see TakePendingPiece in the driver).
@@ -119,10 +139,6 @@ struct Translator {
     bool piecesOfLongLines = true;
 
     // ---- blocks -------------------------------------------------------
-    BlockRecord pendingBlock;
-    std::vector<BlockRecord> blockStack;
-    // Source line (of the intermediate text) that opened each open block.
-    std::vector<long> blockLines;
     int BlockDepth() const { return static_cast<int>(blockStack.size()); }
     // The innermost open block, or nullptr when none is open.
     const BlockRecord* TopBlock() const { return blockStack.empty() ? nullptr : &blockStack.back(); }
@@ -130,14 +146,6 @@ struct Translator {
     // Pops the innermost block; with no open block the run stops with
     // "SYNTAX ERROR IN SOURCE OR BUG".
     BlockRecord PopBlock();
-
-    // ---- flags ----------------------------------------------------------
-    int inMain = 0;
-    int inWinMain = 0;
-    int inTypeDef = 0;
-    int beforeFirstFunction = 1;
-    int backslashInString = 0;
-    std::string winMainParams[4];
 
     // ---- files ----------------------------------------------------------
     LineSource in;    // the normalised source, read line by line
