@@ -104,10 +104,40 @@ bool PaddedStartsWith(std::string_view line, std::string_view prefix, bool ignor
     return compared == prefix.size() || prefix[compared] == ' ';
 }
 
+// What a conditional line does to the indentation: the dialect's own
+// "$IF" family, and C's conditional directives written through behind "!".
+enum class Group { None, Open, Branch, Close };
+
+bool IsWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The word at the start of `text`.
+std::string_view LeadingWord(std::string_view text) {
+    size_t end = 0;
+    while (end < text.size() && IsWordChar(text[end])) ++end;
+    return text.substr(0, end);
+}
+
+Group GroupOf(std::string_view line) {
+    if (StartsWith(line, "$")) {
+        const std::string_view word = LeadingWord(line.substr(1));
+        if (word == "IF" || word == "IFNDEF") return Group::Open;
+        if (word == "ELSE") return Group::Branch;
+        if (word == "ENDIF") return Group::Close;
+    } else if (StartsWith(line, "!#")) {
+        const std::string_view word = LeadingWord(TrimView(line.substr(2)));
+        if (word == "if" || word == "ifdef" || word == "ifndef") return Group::Open;
+        if (word == "elif" || word == "else") return Group::Branch;
+        if (word == "endif") return Group::Close;
+    }
+    return Group::None;
+}
+
 class Indenter {
 public:
     // Whether the indenter stands as it does before the first line.
-    bool AtStart() const { return indent_ == 0 && !continued_ && !inHeader_; }
+    bool AtStart() const { return indent_ == 0 && !continued_ && !inHeader_ && groups_.empty(); }
 
     // Appends the re-indented line (without its line end) to `out`.
     void IndentLine(std::string_view rawLine, std::string& out) {
@@ -119,9 +149,16 @@ public:
         // open and close no BASIC block.
         const bool headerLine = line == "$HEADER";
         const Mark mark = inHeader_ || headerLine ? Mark::None : DecideMark(line);
+        const Group group = inHeader_ ? Group::None : GroupOf(line);
         if (headerLine) inHeader_ = !inHeader_;
 
         long column = indent_;
+        if (group != Group::None) {
+            column = PlaceConditional(group);
+            out.append(static_cast<size_t>(column), ' ');
+            out.append(line);
+            return;
+        }
         switch (mark) {
             case Mark::Indent: indent_ += kIndentWidth; break;
             case Mark::Outdent:
@@ -142,6 +179,24 @@ private:
     long indent_ = 0;
     bool continued_ = false;  // an IF condition continues on the next line
     bool inHeader_ = false;   // inside a "$HEADER" block of C text
+    // The levels at which the open conditionals began, innermost last.
+    std::vector<long> groups_;
+
+    // The branches of a conditional are alternatives: each starts at the
+    // level of the opening line, and the level after the last one goes on
+    // (in valid C every branch ends at the same level). The lines of the
+    // conditional stand at that opening level. Returns the line's column.
+    long PlaceConditional(Group group) {
+        if (group == Group::Open) {
+            groups_.push_back(indent_);
+            return indent_;
+        }
+        if (groups_.empty()) return indent_;  // no opening line: changes nothing
+        const long opening = groups_.back();
+        if (group == Group::Branch) indent_ = opening;
+        else groups_.pop_back();
+        return opening;
+    }
 
     Mark DecideMark(std::string_view line) {
         Mark mark = Mark::None;

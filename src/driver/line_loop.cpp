@@ -75,6 +75,7 @@ bool TakePendingPiece(Translator& t) {
 // is trimmed and copied once, not built anew.
 void GetNextLine(Translator& t) {
     t.lineGoesOn = false;
+    t.lineFromInput = false;
     if (TakePendingPiece(t)) return;
     const std::string_view pending = TrimView(t.pendingText);
     if (!pending.empty()) {
@@ -82,6 +83,7 @@ void GetNextLine(Translator& t) {
         t.pendingText.clear();
     } else {
         t.lineText.assign(TrimView(t.in.ReadLineView()));
+        t.lineFromInput = true;
     }
     if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
 }

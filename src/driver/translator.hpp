@@ -45,6 +45,20 @@ inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 // sizes first, where one with a plain literal always compares characters.
 using namespace std::string_view_literals;
 
+// A conditional (#if ... #endif) that is open: its branches are
+// alternatives, each translated from the block stack that stood at the
+// opening directive.
+struct OpenConditional {
+    std::vector<BlockRecord> keptBlocks;
+    std::vector<long> keptLines;
+    // The opening directive stood between an IF block's "}" and the else
+    // after it, and was translated before that "}": every later branch
+    // starts with that "}" again.
+    bool repeatsClose = false;
+
+    bool operator==(const OpenConditional&) const = default;
+};
+
 // Everything that one line hands on to the next. It is one value, so that
 // the parts of a file translated side by side can be compared whole (they
 // are joined only where their states agree).
@@ -63,6 +77,9 @@ struct LineState {
     int beforeFirstFunction = 1;
     int backslashInString = 0;
     std::string winMainParams[4];
+
+    // The open conditionals, innermost last.
+    std::vector<OpenConditional> conditionals;
 
     bool operator==(const LineState&) const = default;
 };
@@ -131,6 +148,8 @@ struct Translator : LineState {
     // ---- text buffers -------------------------------------------------
     std::string lineText;
     std::string scratchText;
+    // lineText was read from the input, not taken from pendingText.
+    bool lineFromInput = false;
     // lineText is only the first piece of the pending text; the rest is
     // still in pendingText (see TakePendingPiece in the driver).
     bool lineGoesOn = false;
@@ -146,6 +165,12 @@ struct Translator : LineState {
     // Pops the innermost block; with no open block the run stops with
     // "SYNTAX ERROR IN SOURCE OR BUG".
     BlockRecord PopBlock();
+    // Set while the else look-ahead translates the directives between an IF
+    // block's "}" and its else, before that "}" is handled.
+    bool directivesBeforeClose = false;
+    // Input lines of the #elif and #else directives at which the block stack
+    // was put back because the branch before them had changed it.
+    std::vector<long> reconciledBranches;
 
     // ---- files ----------------------------------------------------------
     LineSource in;    // the normalised source, read line by line

@@ -87,7 +87,9 @@ bool JoinWhileTail(Translator& t, int i) {
     } else {
         std::string next;
         bool found = false;
+        LineSource::Mark beforeNext = t.in.Position();
         while (!t.AtEnd()) {
+            beforeNext = t.in.Position();
             next = t.ReadLine();
             if (WriteSkippedLine(t, next)) continue;
             found = true;
@@ -95,7 +97,8 @@ bool JoinWhileTail(Translator& t, int i) {
         }
         if (!found) return false;
         if (!BeginsWithWord(Trim(next), "while")) {
-            t.pendingText = next;
+            // Read again as the next line (a directive counts when it is).
+            t.in.Rewind(beforeNext);
             return false;
         }
         t.pendingText = "} " + Trim(next);
@@ -151,8 +154,8 @@ bool ElseFollowsDirectives(Translator& t, const std::string& first) {
             text = JoinContinuedDirective(t, text);
             const DirectiveOutcome outcome = ProbeDirective(text);
             if (!outcome.consumed) break;
-            if (outcome.startsDeadCode) line = PassDeadCode(t, false);
-            else line = outcome.sentOn;
+            if (outcome.startsDeadCode) PassDeadCode(t, false);
+            line = outcome.sentOn;
             if (!line.empty()) continue;
         } else if (!IsBlankOrComment(text)) {
             elseFollows = BeginsWithWord(text, "else");
@@ -167,34 +170,67 @@ bool ElseFollowsDirectives(Translator& t, const std::string& first) {
 
 // Translates the directive lines (and the blank and comment lines among
 // them) that stand between an IF block's "}" and its else; the else is left
-// in pendingText.
+// in pendingText. The "}" is handled after them.
 void RunDirectivesBeforeElse(Translator& t, std::string line) {
+    t.directivesBeforeClose = true;
     for (;;) {
         RunDirectiveNow(t, line);
         std::string sentOn = Trim(t.pendingText);
         if (!sentOn.empty()) {
-            if (!IsDirectiveLine(sentOn) || !ProbeDirective(sentOn).consumed) return;
+            if (!IsDirectiveLine(sentOn) || !ProbeDirective(sentOn).consumed) break;
             t.pendingText.clear();
             line = sentOn;
             continue;
         }
-        if (t.AtEnd()) return;
+        if (t.AtEnd()) break;
         line = t.ReadLine();
         const std::string text = Trim(line);
         if (!IsBlankOrComment(text) && !IsDirectiveLine(text)) {
             t.pendingText = line;
-            return;
+            break;
         }
     }
+    t.directivesBeforeClose = false;
+}
+
+// The look-ahead has met `line` after the "}" of an IF block: true when it
+// is the #elif or #else of an open conditional and, past that
+// conditional's #endif (and the blank, comment and directive lines after
+// it), an else follows. That else goes on with the IF of whichever branch
+// was translated. Nothing is consumed.
+bool ElseFollowsConditional(Translator& t, std::string_view line) {
+    if (t.conditionals.empty() || !IsDirectiveLine(line)) return false;
+    const std::string name = DirectiveName(line);
+    if (name != "else"sv && name != "elif"sv) return false;
+    const LineSource::Mark mark = t.in.Position();
+    bool elseFollows = false;
+    int depth = 0;  // of the conditionals nested in the branches
+    bool pastEndif = false;
+    while (!t.AtEnd()) {
+        const std::string text = Trim(t.ReadLine());
+        if (IsDirectiveLine(text)) {
+            const std::string word = DirectiveName(text);
+            if (word == "if"sv || word == "ifdef"sv || word == "ifndef"sv) ++depth;
+            else if (word == "endif"sv && depth-- == 0) pastEndif = true;
+        } else if (pastEndif && !IsBlankOrComment(text)) {
+            elseFollows = BeginsWithWord(text, "else");
+            break;
+        }
+    }
+    t.in.Rewind(mark);
+    return elseFollows;
 }
 
 // "}" of an IF block: looks ahead for an else, which reopens the same IF.
 // Returns the pass result, or -1 to go on with the walk.
 int CloseIfBlock(Translator& t, int i) {
     std::string remembered;
+    bool elseAfterConditional = false;
     if (TrimView(t.pendingText).empty()) {
         std::string look;
+        LineSource::Mark beforeLook = t.in.Position();
         while (!t.AtEnd()) {
+            beforeLook = t.in.Position();
             look = t.ReadLine();
             const std::string_view stripped = WithoutLeadingBlanks(look);
             if (StartsWith(stripped, "//")) {
@@ -203,16 +239,24 @@ int CloseIfBlock(Translator& t, int i) {
             }
             if (!look.empty()) break;
         }
-        // Directives between the block and its else are written first.
-        if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
+        if (ElseFollowsConditional(t, look)) {
+            elseAfterConditional = true;
+        } else if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
+            // Directives between the block and its else are written first.
             if (!remembered.empty()) t.Write(remembered);
             remembered.clear();
             RunDirectivesBeforeElse(t, look);
             look.clear();
         }
+        // A directive line is read again after the "}", to be translated
+        // (and counted) as the line it is.
+        if (IsDirectiveLine(look)) {
+            t.in.Rewind(beforeLook);
+            look.clear();
+        }
         t.pendingText += look;
     }
-    if (!BeginsWithWord(TrimView(t.pendingText), "else")) {
+    if (!elseAfterConditional && !BeginsWithWord(TrimView(t.pendingText), "else")) {
         t.pendingBlock = t.PopBlock();
         t.Tok(i).clear();
         RewriteExpression(t);

@@ -1,4 +1,5 @@
 #include "driver/passes.hpp"
+#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -78,6 +79,7 @@ int TranslateFor(Translator& t) {
     if (ParenthesisDepth(t) != 0) {
         if (t.AtEnd()) t.Fatal("Sorry. Got Lost trying to format source", "for header not closed at end of file");
         const std::string next = t.ReadLine();
+        CountDirective(t, next);  // taken into the header, it is no line of its own
         t.pendingText = t.pendingText + Trim(t.lineText) + next;
         return 0;
     }
