@@ -1,6 +1,7 @@
 // The brace pass: "{" opens the block that the last header armed in
 // pendingBlock, "}" closes the innermost block and writes its BASIC closer.
 #include <cctype>
+#include <vector>
 
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
@@ -56,21 +57,22 @@ void FinishLineNow(Translator& t) {
 
 
 // A whole-line comment or a blank line between a do body's "}" and its
-// while tail: writes it as the comment pass would and returns true.
-bool WriteSkippedLine(Translator& t, const std::string& line) {
+// while tail: true for such a line; with `write` set it is written as the
+// comment pass would write it.
+bool PassOverLine(Translator& t, const std::string& line, bool write) {
     const std::string text = Replace(Trim(line), "\t", "   ");
     if (text.empty()) {
-        t.Write("");
+        if (write) t.Write("");
         return true;
     }
     if (StartsWith(text, "//")) {
-        t.Write2("'", Mid(text, 3));
+        if (write) t.Write2("'", Mid(text, 3));
         return true;
     }
     const long open = InStr(text, "/*");
     const long close = InStr(text, "*/");
     if (open == 1 && close > open && close == static_cast<long>(text.size()) - 1) {
-        t.Write2("'", Mid(Remove(Replace(text, "/*", "//"), "*/"), 3));
+        if (write) t.Write2("'", Mid(Remove(Replace(text, "/*", "//"), "*/"), 3));
         return true;
     }
     return false;
@@ -78,29 +80,28 @@ bool WriteSkippedLine(Translator& t, const std::string& line) {
 
 // The "}" of a do body with no while after it on its line. When the while
 // tail is the next statement, the "}" is sent back joined with it so that it
-// closes the loop as "LOOP WHILE ..."; returns true then.
+// closes the loop as "LOOP WHILE ..."; returns true then. Otherwise the lines
+// looked at are read again after the LOOP line, where they stand.
 bool JoinWhileTail(Translator& t, int i) {
     if (i != t.lastToken) return false;
     if (!TrimView(t.pendingText).empty()) {
         if (!BeginsWithWord(TrimView(t.pendingText), "while")) return false;
         t.pendingText = "} " + Trim(t.pendingText);
     } else {
+        const LineSource::Mark start = t.in.Position();
+        std::vector<std::string> passedOver;
         std::string next;
-        bool found = false;
-        LineSource::Mark beforeNext = t.in.Position();
         while (!t.AtEnd()) {
-            beforeNext = t.in.Position();
             next = t.ReadLine();
-            if (WriteSkippedLine(t, next)) continue;
-            found = true;
-            break;
+            if (!PassOverLine(t, next, false)) break;
+            passedOver.push_back(std::move(next));
+            next.clear();
         }
-        if (!found) return false;
         if (!BeginsWithWord(Trim(next), "while")) {
-            // Read again as the next line (a directive counts when it is).
-            t.in.Rewind(beforeNext);
+            t.in.Rewind(start);
             return false;
         }
+        for (const std::string& line : passedOver) PassOverLine(t, line, true);
         t.pendingText = "} " + Trim(next);
     }
     // The "}" comes back with its tail; its trailing comment stays pending
@@ -221,10 +222,15 @@ bool ElseFollowsConditional(Translator& t, std::string_view line) {
     return elseFollows;
 }
 
+void WriteAll(Translator& t, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) t.Write(line);
+}
+
 // "}" of an IF block: looks ahead for an else, which reopens the same IF.
 // Returns the pass result, or -1 to go on with the walk.
 int CloseIfBlock(Translator& t, int i) {
-    std::string remembered;
+    // The comment lines passed over, in the form they are written in.
+    std::vector<std::string> remembered;
     bool elseAfterConditional = false;
     if (TrimView(t.pendingText).empty()) {
         std::string look;
@@ -234,7 +240,7 @@ int CloseIfBlock(Translator& t, int i) {
             look = t.ReadLine();
             const std::string_view stripped = WithoutLeadingBlanks(look);
             if (StartsWith(stripped, "//")) {
-                remembered = " ' " + Mid(Replace(stripped, "\t", "   "), 3);
+                remembered.push_back(" ' " + Mid(Replace(stripped, "\t", "   "), 3));
                 look.clear();
             }
             if (!look.empty()) break;
@@ -243,7 +249,7 @@ int CloseIfBlock(Translator& t, int i) {
             elseAfterConditional = true;
         } else if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
             // Directives between the block and its else are written first.
-            if (!remembered.empty()) t.Write(remembered);
+            WriteAll(t, remembered);
             remembered.clear();
             RunDirectivesBeforeElse(t, look);
             look.clear();
@@ -261,14 +267,14 @@ int CloseIfBlock(Translator& t, int i) {
         t.Tok(i).clear();
         RewriteExpression(t);
         t.Write(t.pendingBlock.closer);
-        if (!remembered.empty()) t.Write(remembered);
+        WriteAll(t, remembered);
         RunCascade(t);
         ForgetPendingBlock(t);
         return 0;
     }
     t.pendingBlock.closer = t.PopBlock().closer;
     t.Tok(i).clear();
-    if (!remembered.empty()) t.Write(remembered);
+    WriteAll(t, remembered);
     return -1;
 }
 
