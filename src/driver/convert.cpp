@@ -224,6 +224,7 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
         written.reserve(total);
     }
     size_t partsKept = 0;
+    std::vector<long> reconciled;  // of the parts before `current`
     Part* current = &parts[0];
     for (size_t k = 1; k < parts.size() && !current->fatal && !current->failure; ++k) {
         Part& next = parts[k];
@@ -233,6 +234,8 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
             const std::vector<std::string>& names = current->t.types.Names();
             next.t.types.EndPresuming();
             for (size_t i = knownTypes; i < names.size(); ++i) next.t.types.Add(names[i]);
+            const std::vector<long>& done = current->t.reconciledBranches;
+            reconciled.insert(reconciled.end(), done.begin(), done.end());
             current->t = Translator();
             current = &next;
             ++partsKept;
@@ -249,6 +252,8 @@ Conversion Translate(std::string_view source, std::string* owned, std::string_vi
     else written += t.out;
     result.text = std::move(written);
     result.partsKept = partsKept;
+    reconciled.insert(reconciled.end(), t.reconciledBranches.begin(), t.reconciledBranches.end());
+    for (long line : reconciled) result.reconciledBranches.push_back(SourceLine(*lines, line));
     if (current->fatal) {
         result.verdict = Verdict::Fatal;
         result.message = current->fatal->message;

@@ -26,6 +26,10 @@ struct Conversion {
     std::string reason;   // a few words on what went wrong (fatal stops)
     long line = 0;        // line of the user's source where the run stopped
     std::vector<OpenBlock> openBlocks;
+    // Lines of the user's source of the #elif and #else directives before
+    // which the blocks had to be put back as they were at the #if: the
+    // branch before them opened or closed blocks of its own.
+    std::vector<long> reconciledBranches;
     // How many parts after the first were translated side by side and kept
     // (see WorkSharing); 0 when the source was translated in one piece.
     size_t partsKept = 0;

@@ -38,6 +38,7 @@ void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversion& b, 
     EXPECT_EQ(a.message, b.message) << what;
     EXPECT_EQ(a.reason, b.reason) << what;
     EXPECT_EQ(a.line, b.line) << what;
+    EXPECT_EQ(a.reconciledBranches, b.reconciledBranches) << what;
     ASSERT_EQ(a.openBlocks.size(), b.openBlocks.size()) << what;
     for (size_t i = 0; i < a.openBlocks.size(); ++i) {
         EXPECT_EQ(a.openBlocks[i].line, b.openBlocks[i].line) << what;
@@ -108,6 +109,21 @@ TEST(WorkSharing, WrongStartsAreTranslatedAgain) {
         "return a;\n}\n",
     };
     for (const std::string& source : cases) ExpectSameConversion(InOnePiece(source), InParts(source), source);
+}
+
+// The #else lines before which a branch's blocks had to be put back are
+// reported, from every part.
+TEST(WorkSharing, ReconciledBranchesOfEveryPart) {
+    const std::string source =
+        "#ifdef A\nint f(int a) {\n#else\nint f(void) {\n#endif\nreturn 1;\n}\n"
+        "void g(void) {\n#ifdef B\n  while (b) {\n#else\n  while (c) {\n#endif\n    x = 1;\n  }\n"
+        "#ifdef C\n  y = 1;\n#else\n  y = 2;\n#endif\n}\n";
+    const xlat::Conversion one = InOnePiece(source);
+    EXPECT_EQ(one.verdict, xlat::Verdict::Converted);
+    EXPECT_EQ(one.reconciledBranches, (std::vector<long>{3, 11}));
+    const xlat::Conversion parts = InParts(source);
+    ExpectSameConversion(one, parts, source);
+    EXPECT_GT(parts.partsKept, 0u);
 }
 
 TEST(WorkSharing, EveryEndToEndCaseAndRegressionInput) {
