@@ -143,7 +143,8 @@ std::string JoinContinuedDirective(Translator& t, std::string_view line) {
     while (EndsWith(joined, "\\")) {
         joined = Trim(Left(joined, static_cast<long>(joined.size()) - 1));
         if (t.AtEnd()) break;
-        joined += " " + Replace(Trim(t.ReadLine()), "\t", "   ");
+        joined += ' ';
+        joined += Replace(Trim(t.ReadLine()), "\t", "   ");
         joined = Trim(joined);
     }
     return joined;
@@ -191,7 +192,7 @@ int ConvertIncludes(Translator& t) {
     // A directive continued over lines is one line for the passes.
     if (EndsWith(t.lineText, "\\")) t.lineText = JoinContinuedDirective(t, t.lineText);
     std::string key = LCase(Squeeze(t.lineText));
-    if (StartsWith(key, "# ")) key = "#" + Mid(key, 3);
+    if (StartsWith(key, "# ")) key.erase(1, 1);
 
     // The library line comes first, whether the header is then dropped or
     // written through.
