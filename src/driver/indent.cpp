@@ -130,8 +130,14 @@ public:
         const bool counted = !inHeader_ && !headerLine && !StartsWith(line, "!");
         const Group group = inHeader_ ? Group::None : GroupOf(line);
         if (headerLine) inHeader_ = !inHeader_;
-        const long column = group != Group::None ? PlaceConditional(group) : Place(counted ? DecideMark(line) : Mark::None);
-        if (group == Group::None && !inHeader_ && !headerLine) PlaceDirectivesWithin(CodePart(line));
+        long column;
+        if (group != Group::None) {
+            column = PlaceConditional(group);
+        } else {
+            column = Place(counted ? DecideMark(line) : Mark::None);
+            if (!inHeader_ && !headerLine && line.find('#') != std::string_view::npos)
+                PlaceDirectivesWithin(CodePart(line));
+        }
         out.append(static_cast<size_t>(column), ' ');
         AppendAligningComment(line, column, out);
     }
@@ -194,13 +200,18 @@ private:
     void PlaceDirectivesWithin(std::string_view code) {
         bool inLiteral = false;
         for (size_t i = code.find_first_of("\"#"); i != std::string_view::npos; i = code.find_first_of("\"#", i + 1)) {
-            if (code[i] == '"') inLiteral = !inLiteral;
-            else if (!inLiteral && DirectiveGroup(code.substr(i + 1)) != Group::None)
-                PlaceConditional(DirectiveGroup(code.substr(i + 1)));
+            if (code[i] == '"') {
+                inLiteral = !inLiteral;
+            } else if (!inLiteral) {
+                const Group group = DirectiveGroup(code.substr(i + 1));
+                if (group != Group::None) PlaceConditional(group);
+            }
         }
     }
 
     Mark DecideMark(std::string_view line) {
+        // Every block word and OpenGL name begins with one of these.
+        if (!continued_ && std::string_view("DWSTFLEIg").find(line[0]) == std::string_view::npos) return Mark::None;
         const std::string_view code = CodePart(line);
         Mark mark = BlockWordMark(code);
         if (mark == Mark::None) mark = GlMark(line);
