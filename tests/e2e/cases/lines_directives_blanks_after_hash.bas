@@ -14,3 +14,14 @@ FUNCTION g (a AS INTEGER) AS INTEGER
    FUNCTION = a
    $ENDIF
 END FUNCTION
+!#if 0
+'old(1);
+$ENDIF
+SUB h (n AS INTEGER)
+   SELECT CASE (n)
+      !#if SHORT
+      CASE 1
+      n = 2
+      $ENDIF
+   END SELECT
+END SUB

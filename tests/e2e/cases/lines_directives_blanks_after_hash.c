@@ -13,3 +13,16 @@ int g(int a)
     return a;
 # endif
 }
+# if 0
+old(1);
+# endif
+void h(int n)
+{
+    switch (n) {
+    case 1:
+# if SHORT
+        n = 2;
+# endif
+        break;
+    }
+}
