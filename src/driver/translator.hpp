@@ -85,6 +85,9 @@ struct LineState {
 };
 
 // The translator: the state a line hands on, and what lives within a line.
+// Its own members are set by each line before it reads them (the tokens,
+// lineText, the scratch buffers), or belong to the whole run (the files,
+// the type names, the record of reconciled branches).
 struct Translator : LineState {
     // ---- token buffer -------------------------------------------------
     // Slots 0..lastToken are the tokens of the current line. Slots above
@@ -169,7 +172,8 @@ struct Translator : LineState {
     // block's "}" and its else, before that "}" is handled.
     bool directivesBeforeClose = false;
     // Input lines of the #elif and #else directives at which the block stack
-    // was put back because the branch before them had changed it.
+    // was put back because the branch before them had changed it (a record
+    // of the run: parts translated side by side each keep their own).
     std::vector<long> reconciledBranches;
 
     // ---- files ----------------------------------------------------------
