@@ -17,7 +17,7 @@ namespace {
 
 bool Same(const xlat::Conversion& a, const xlat::Conversion& b) {
     if (a.text != b.text || a.verdict != b.verdict || a.message != b.message || a.reason != b.reason ||
-        a.line != b.line || a.openBlocks.size() != b.openBlocks.size())
+        a.line != b.line || a.reconciledBranches != b.reconciledBranches || a.openBlocks.size() != b.openBlocks.size())
         return false;
     for (size_t i = 0; i < a.openBlocks.size(); ++i)
         if (a.openBlocks[i].line != b.openBlocks[i].line || a.openBlocks[i].closer != b.openBlocks[i].closer)

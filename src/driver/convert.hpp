@@ -29,12 +29,14 @@ struct Conversion {
     long line = 0;        // line of the user's source where the run stopped
     std::vector<OpenBlock> openBlocks;
     // For the touch-up list, in lines of the user's source: the lines
-    // written through as C behind "!", the "$HEADER" marks (in pairs around
-    // each macro kept as C), and the conditional-compilation branches whose
-    // translations had to be reconciled (not found yet: always empty).
+    // written through as C behind "!" and the "$HEADER" marks (in pairs
+    // around each macro kept as C).
     std::vector<RawLine> rawLines;
     std::vector<long> headerLines;
-    std::vector<long> reconciledLines;
+    // Lines of the user's source of the #elif and #else directives before
+    // which the blocks had to be put back as they were at the #if: the
+    // branch before them opened or closed blocks of its own.
+    std::vector<long> reconciledBranches;
     // How many parts after the first were translated side by side and kept
     // (see WorkSharing); 0 when the source was translated in one part.
     size_t partsKept = 0;

@@ -4,9 +4,7 @@
 #include "driver/indent.hpp"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "parallel/side_by_side.hpp"
@@ -19,7 +17,10 @@ namespace {
 constexpr long kIndentWidth = 3;
 constexpr long kFirstCommentColumn = 59;
 
-enum class Mark { None, Indent, Outdent, Else, ElseIf };
+// What a line does to the indentation. A block word opens or closes a
+// block level; the OpenGL pairs open and close a level of their own, which
+// ends with the block that holds it.
+enum class Mark { None, Indent, Outdent, Else, ElseIf, GlOpen, GlClose };
 
 // Case-blind searches for a word given in lower case, without a copy of
 // the line in one case.
@@ -40,74 +41,82 @@ std::string_view CodePart(std::string_view line) {
     return line;
 }
 
-// The tests below see the trimmed line (never empty).
-// The FUNCTION = line assigns the function's result; it opens nothing.
-bool HoldsNoAssignment(std::string_view line) { return !Contains(line, "="); }
-// A lone END ends the program; it closes nothing.
-bool IsNotLoneEnd(std::string_view line) { return !LCaseEquals(line, "end"); }
-
-struct PrefixMark {
-    std::string_view prefix;
-    bool upper;  // compare the upper-cased line (the OpenGL names are exact)
-    Mark mark;
-    bool (*alsoNeeds)(std::string_view line) = nullptr;
-};
-
-// Tested in this order on the trimmed line followed by one blank; a later
-// match wins.
-constexpr std::array<PrefixMark, 24> kPrefixMarks = {{
-    {"DO ", true, Mark::Indent},
-    {"WHILE ", true, Mark::Indent},
-    {"SUB ", true, Mark::Indent},
-    {"CALLBACK ", true, Mark::Indent},
-    {"SELECT ", true, Mark::Indent},
-    {"TYPE ", true, Mark::Indent},
-    {"FOR ", true, Mark::Indent},
-    {"SET ", true, Mark::Indent},
-    {"SHAREDSET ", true, Mark::Indent},
-    {"REPEAT ", true, Mark::Indent},
-    {"glPushMatrix", false, Mark::Indent},
-    {"glNewList", false, Mark::Indent},
-    {"glBegin", false, Mark::Indent},
-    {"FUNCTION ", true, Mark::Indent, HoldsNoAssignment},
-    {"LOOP ", true, Mark::Outdent},
-    {"WEND ", true, Mark::Outdent},
-    {"NEXT ", true, Mark::Outdent},
-    {"ENDIF ", true, Mark::Outdent},
-    {"glPopMatrix", false, Mark::Outdent},
-    {"glEndList", false, Mark::Outdent},
-    {"glEnd", false, Mark::Outdent},
-    {"END ", true, Mark::Outdent, IsNotLoneEnd},
-    {"ELSE ", true, Mark::Else},
-    {"ELSEIF", true, Mark::ElseIf},
-}};
-
-// For each first character of a line, the prefixes (one bit each, in table
-// order) that may match it.
-constexpr auto kPrefixesByFirstChar = [] {
-    std::array<std::uint32_t, 256> table{};
-    for (size_t k = 0; k < kPrefixMarks.size(); ++k) {
-        const char first = kPrefixMarks[k].prefix[0];
-        table[static_cast<unsigned char>(first)] |= std::uint32_t{1} << k;
-        if (kPrefixMarks[k].upper) table[static_cast<unsigned char>(first - 'A' + 'a')] |= std::uint32_t{1} << k;
-    }
-    return table;
-}();
-
-// Whether the line followed by one blank starts with `prefix`; with
-// `ignoreCase` the prefix is given in upper case.
-bool PaddedStartsWith(std::string_view line, std::string_view prefix, bool ignoreCase) {
-    if (line.size() + 1 < prefix.size()) return false;
-    const size_t compared = std::min(line.size(), prefix.size());
-    for (size_t i = 0; i < compared; ++i)
-        if ((ignoreCase ? ToUpperAscii(line[i]) : line[i]) != prefix[i]) return false;
-    return compared == prefix.size() || prefix[compared] == ' ';
+bool IsWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
+
+// The word at the start of `text`.
+std::string_view LeadingWord(std::string_view text) {
+    size_t end = 0;
+    while (end < text.size() && IsWordChar(text[end])) ++end;
+    return text.substr(0, end);
+}
+
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// A block word counts only in the form the translator writes it: upper
+// case, followed by a blank or nothing, and by what the translator writes
+// after it. So C names kept in the output (a member `type`, a macro `END`,
+// a variable `TYPE = 1`) open and close nothing.
+Mark BlockWordMark(std::string_view code) {
+    const std::string_view word = LeadingWord(code);
+    if (word.empty() || (word.size() < code.size() && code[word.size()] != ' ')) return Mark::None;
+    const std::string_view rest = TrimView(code.substr(word.size()));
+    const bool assigns = StartsWith(rest, "=");  // a C variable of that name
+    if (IsOneOf(word, {"DO", "WHILE", "SUB", "TYPE", "SET", "SHAREDSET"})) return assigns ? Mark::None : Mark::Indent;
+    // "FUNCTION = x" sets the function's result.
+    if (word == "FUNCTION") return Contains(code, "=") ? Mark::None : Mark::Indent;
+    if (word == "SELECT") return StartsWith(rest, "CASE") ? Mark::Indent : Mark::None;
+    if (word == "LOOP") return rest.empty() || StartsWith(rest, "WHILE") ? Mark::Outdent : Mark::None;
+    if (word == "END")
+        return IsOneOf(rest, {"IF", "SUB", "FUNCTION", "TYPE", "SELECT", "SET"}) ? Mark::Outdent : Mark::None;
+    if (word == "WEND") return rest.empty() ? Mark::Outdent : Mark::None;
+    if (word == "ELSE") return rest.empty() ? Mark::Else : Mark::None;
+    if (word == "ELSEIF") return assigns ? Mark::None : Mark::ElseIf;
+    return Mark::None;
+}
+
+// The OpenGL calls kept from the C source, compared as written.
+Mark GlMark(std::string_view line) {
+    for (std::string_view close : {"glPopMatrix", "glEndList", "glEnd"})
+        if (StartsWith(line, close)) return Mark::GlClose;
+    for (std::string_view open : {"glPushMatrix", "glNewList", "glBegin"})
+        if (StartsWith(line, open)) return Mark::GlOpen;
+    return Mark::None;
+}
+
+// What a conditional line does to the indentation: the dialect's own
+// "$IF" family, and C's conditional directives written through behind "!".
+enum class Group { None, Open, Branch, Close };
+
+// The directive of C whose word follows a "#" (blanks may stand between).
+Group DirectiveGroup(std::string_view afterHash) {
+    const std::string_view word = LeadingWord(TrimView(afterHash));
+    if (word == "if" || word == "ifdef" || word == "ifndef") return Group::Open;
+    if (word == "elif" || word == "else") return Group::Branch;
+    if (word == "endif") return Group::Close;
+    return Group::None;
+}
+
+Group GroupOf(std::string_view line) {
+    if (StartsWith(line, "!#")) return DirectiveGroup(line.substr(2));
+    if (!StartsWith(line, "$")) return Group::None;
+    const std::string_view word = LeadingWord(line.substr(1));
+    if (word == "IF" || word == "IFNDEF") return Group::Open;
+    if (word == "ELSE") return Group::Branch;
+    if (word == "ENDIF") return Group::Close;
+    return Group::None;
+}
+
+// The open levels, innermost last: true for an OpenGL pair.
+using Levels = std::vector<bool>;
 
 class Indenter {
 public:
     // Whether the indenter stands as it does before the first line.
-    bool AtStart() const { return indent_ == 0 && !continued_ && !inHeader_; }
+    bool AtStart() const { return levels_.empty() && !continued_ && !inHeader_ && groups_.empty(); }
 
     // Appends the re-indented line (without its line end) to `out`.
     void IndentLine(std::string_view rawLine, std::string& out) {
@@ -118,40 +127,95 @@ public:
         // Between two "$HEADER" lines stands C text kept as it is: its words
         // open and close no BASIC block.
         const bool headerLine = line == "$HEADER";
-        const Mark mark = inHeader_ || headerLine ? Mark::None : DecideMark(line);
+        const bool counted = !inHeader_ && !headerLine && !StartsWith(line, "!");
+        const Group group = inHeader_ ? Group::None : GroupOf(line);
         if (headerLine) inHeader_ = !inHeader_;
-
-        long column = indent_;
-        switch (mark) {
-            case Mark::Indent: indent_ += kIndentWidth; break;
-            case Mark::Outdent:
-                indent_ = indent_ > kIndentWidth ? indent_ - kIndentWidth : 0;
-                column = indent_;
-                break;
-            case Mark::Else:
-            case Mark::ElseIf:
-                if (indent_ >= kIndentWidth) column = indent_ - kIndentWidth;
-                break;
-            case Mark::None: break;
+        long column;
+        if (group != Group::None) {
+            column = PlaceConditional(group);
+        } else {
+            column = Place(counted ? DecideMark(line) : Mark::None);
+            if (!inHeader_ && !headerLine && line.find('#') != std::string_view::npos)
+                PlaceDirectivesWithin(CodePart(line));
         }
         out.append(static_cast<size_t>(column), ' ');
         AppendAligningComment(line, column, out);
     }
 
 private:
-    long indent_ = 0;
+    Levels levels_;
     bool continued_ = false;  // an IF condition continues on the next line
     bool inHeader_ = false;   // inside a "$HEADER" block of C text
+    // The levels at which the open conditionals began, innermost last.
+    std::vector<Levels> groups_;
+
+    long Indent() const { return kIndentWidth * static_cast<long>(levels_.size()); }
+
+    // An OpenGL level ends with the block or branch that holds it.
+    void DropGlLevels() {
+        while (!levels_.empty() && levels_.back()) levels_.pop_back();
+    }
+
+    // Applies the mark; returns the line's column.
+    long Place(Mark mark) {
+        const long before = Indent();
+        switch (mark) {
+            case Mark::Indent: levels_.push_back(false); return before;
+            case Mark::GlOpen: levels_.push_back(true); return before;
+            case Mark::Outdent:
+                DropGlLevels();
+                if (!levels_.empty()) levels_.pop_back();
+                return Indent();
+            case Mark::GlClose:
+                if (!levels_.empty() && levels_.back()) levels_.pop_back();
+                return Indent();
+            case Mark::Else:
+            case Mark::ElseIf:
+                DropGlLevels();
+                return Indent() >= kIndentWidth ? Indent() - kIndentWidth : Indent();
+            case Mark::None: break;
+        }
+        return before;
+    }
+
+    // The branches of a conditional are alternatives: each starts at the
+    // levels of the opening line, and the levels after the last one go on
+    // (in valid C every branch ends at the same level). The lines of the
+    // conditional stand at that opening level. Returns the line's column.
+    long PlaceConditional(Group group) {
+        if (group == Group::Open) {
+            groups_.push_back(levels_);
+            return Indent();
+        }
+        if (groups_.empty()) return Indent();  // no opening line: changes nothing
+        const long opening = kIndentWidth * static_cast<long>(groups_.back().size());
+        if (group == Group::Branch) levels_ = groups_.back();
+        else groups_.pop_back();
+        return opening;
+    }
+
+    // A directive that a statement took in (the translator joins the lines
+    // of a statement that a directive interrupts) counts where it stands,
+    // as the translator counted it. Directives in string literals do not.
+    void PlaceDirectivesWithin(std::string_view code) {
+        bool inLiteral = false;
+        for (size_t i = code.find_first_of("\"#"); i != std::string_view::npos; i = code.find_first_of("\"#", i + 1)) {
+            if (code[i] == '"') {
+                inLiteral = !inLiteral;
+            } else if (!inLiteral) {
+                const Group group = DirectiveGroup(code.substr(i + 1));
+                if (group != Group::None) PlaceConditional(group);
+            }
+        }
+    }
 
     Mark DecideMark(std::string_view line) {
-        Mark mark = Mark::None;
-        for (std::uint32_t candidates = kPrefixesByFirstChar[static_cast<unsigned char>(line[0])]; candidates != 0;
-             candidates &= candidates - 1) {
-            const PrefixMark& p = kPrefixMarks[static_cast<size_t>(std::countr_zero(candidates))];
-            if (PaddedStartsWith(line, p.prefix, p.upper) && (!p.alsoNeeds || p.alsoNeeds(line)))
-                mark = p.mark;
-        }
-        if (PaddedStartsWith(line, "IF ", true)) ApplyIfRules(line, mark);
+        // Every block word and OpenGL name begins with one of these.
+        if (!continued_ && std::string_view("DWSTFLEIg").find(line[0]) == std::string_view::npos) return Mark::None;
+        const std::string_view code = CodePart(line);
+        Mark mark = BlockWordMark(code);
+        if (mark == Mark::None) mark = GlMark(line);
+        if (LeadingWord(code) == "IF" && (code.size() == 2 || code[2] == ' ')) ApplyIfRules(line, mark);
         // Runs on the IF line itself too, right after the IF rules.
         if (continued_) ApplyContinuationRule(line, mark);
         return mark;

@@ -69,6 +69,7 @@ bool TakePendingPiece(Translator& t) {
 // is trimmed and copied once, not built anew.
 void GetNextLine(Translator& t) {
     t.lineGoesOn = false;
+    t.lineFromInput = false;
     if (TakePendingPiece(t)) return;
     const std::string_view pending = TrimView(t.pendingText);
     if (!pending.empty()) {
@@ -76,6 +77,7 @@ void GetNextLine(Translator& t) {
         t.pendingText.clear();
     } else {
         t.lineText.assign(TrimView(t.in.ReadLineView()));
+        t.lineFromInput = true;
     }
     if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
 }

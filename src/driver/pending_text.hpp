@@ -42,6 +42,9 @@ public:
     operator std::string_view() const { return View(); }
     operator std::string() const { return std::string(View()); }
     friend bool operator==(const PendingText& a, std::string_view b) { return a.View() == b; }
+    // Two pending texts are alike when their texts are (where the text
+    // starts in the buffer and what is known of its pieces are not compared).
+    bool operator==(const PendingText& other) const { return View() == other.View(); }
     size_t size() const { return buffer_.size() - start_; }
     bool empty() const { return size() == 0; }
     void clear() {

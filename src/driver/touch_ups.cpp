@@ -45,7 +45,7 @@ std::vector<TouchUp> CollectTouchUps(const Conversion& result) {
         what += ": add the missing \"}\" to the C, or close it in the BASIC";
         list.push_back({block.line, Kind::OpenBlock, what});
     }
-    for (long line : result.reconciledLines)
+    for (long line : result.reconciledBranches)
         list.push_back({line, Kind::Reconciled,
                         "conditional-compilation branches reconciled here: check that the BASIC suits every branch"});
     std::stable_sort(list.begin(), list.end(), [](const TouchUp& a, const TouchUp& b) { return a.line < b.line; });

@@ -17,6 +17,7 @@ long SourceLine(const std::vector<long>& map, long line) {
 void KeepTouchUps(const Translator& t, const std::vector<long>& sourceLines, Conversion& result) {
     for (const RawLine& raw : t.rawLines) result.rawLines.push_back({SourceLine(sourceLines, raw.line), raw.text});
     for (long line : t.headerLines) result.headerLines.push_back(SourceLine(sourceLines, line));
+    for (long line : t.reconciledBranches) result.reconciledBranches.push_back(SourceLine(sourceLines, line));
 }
 
 void StartTranslator(Translator& t, const PreparedSource& source, std::string_view typeNamesFile,

@@ -33,6 +33,8 @@ struct BlockRecord {
     // The TYPE block's lines so far, set aside while the TYPE block of a
     // structure nested in it is written (BASIC has no nested TYPE).
     std::string heldLines;
+
+    bool operator==(const BlockRecord&) const = default;
 };
 
 // A stop that ends the translation early. The driver prints `message` and
@@ -57,10 +59,50 @@ inline constexpr std::string_view kMainDelimiters = " [](){}:;,*=!-+<>/%&";
 // sizes first, where one with a plain literal always compares characters.
 using namespace std::string_view_literals;
 
-// A member added here that lives from one line to the next must also be
-// compared in SameStateBetweenLines (driver/convert.cpp): parts of a file
-// translated side by side are joined only where their states agree.
-struct Translator {
+// A conditional (#if ... #endif) that is open: its branches are
+// alternatives, each translated from the block stack that stood at the
+// opening directive.
+struct OpenConditional {
+    std::vector<BlockRecord> keptBlocks;
+    std::vector<long> keptLines;
+    // The opening directive stood between an IF block's "}" and the else
+    // after it, and was translated before that "}": every later branch
+    // starts with that "}" again.
+    bool repeatsClose = false;
+
+    bool operator==(const OpenConditional&) const = default;
+};
+
+// Everything that one line hands on to the next. It is one value, so that
+// the parts of a file translated side by side can be compared whole (they
+// are joined only where their states agree).
+struct LineState {
+    PendingText pendingText;
+    std::string lineComment;
+
+    BlockRecord pendingBlock;
+    std::vector<BlockRecord> blockStack;
+    // Source line (of the intermediate text) that opened each open block.
+    std::vector<long> blockLines;
+
+    int inMain = 0;
+    int inWinMain = 0;
+    int inTypeDef = 0;
+    int beforeFirstFunction = 1;
+    int backslashInString = 0;
+    std::string winMainParams[4];
+
+    // The open conditionals, innermost last.
+    std::vector<OpenConditional> conditionals;
+
+    bool operator==(const LineState&) const = default;
+};
+
+// The translator: the state a line hands on, and what lives within a line.
+// Its own members are set by each line before it reads them (the tokens,
+// lineText, the scratch buffers), or belong to the whole run (the files,
+// the type names, the record of reconciled branches).
+struct Translator : LineState {
     // ---- token buffer -------------------------------------------------
     // Slots 0..lastToken are the tokens of the current line. Slots above
     // lastToken keep whatever compaction left in them: some passes read or
@@ -121,9 +163,9 @@ struct Translator {
 
     // ---- text buffers -------------------------------------------------
     std::string lineText;
-    PendingText pendingText;
-    std::string lineComment;
     std::string scratchText;
+    // lineText was read from the input, not taken from pendingText.
+    bool lineFromInput = false;
     // lineText is only the first piece of the pending text; the rest is
     // still in pendingText (see TakePendingPiece in the driver).
     bool lineGoesOn = false;
@@ -135,10 +177,6 @@ struct Translator {
     bool joinShortcut = true;
 
     // ---- blocks -------------------------------------------------------
-    BlockRecord pendingBlock;
-    std::vector<BlockRecord> blockStack;
-    // Source line (of the intermediate text) that opened each open block.
-    std::vector<long> blockLines;
     int BlockDepth() const { return static_cast<int>(blockStack.size()); }
     // The innermost open block, or nullptr when none is open.
     const BlockRecord* TopBlock() const { return blockStack.empty() ? nullptr : &blockStack.back(); }
@@ -146,14 +184,13 @@ struct Translator {
     // Pops the innermost block; with no open block the run stops with
     // "SYNTAX ERROR IN SOURCE OR BUG".
     BlockRecord PopBlock();
-
-    // ---- flags ----------------------------------------------------------
-    int inMain = 0;
-    int inWinMain = 0;
-    int inTypeDef = 0;
-    int beforeFirstFunction = 1;
-    int backslashInString = 0;
-    std::string winMainParams[4];
+    // Set while the else look-ahead translates the directives between an IF
+    // block's "}" and its else, before that "}" is handled.
+    bool directivesBeforeClose = false;
+    // Input lines of the #elif and #else directives at which the block stack
+    // was put back because the branch before them had changed it (a record
+    // of the run: parts translated side by side each keep their own).
+    std::vector<long> reconciledBranches;
 
     // ---- files ----------------------------------------------------------
     LineSource in;    // the normalised source, read line by line

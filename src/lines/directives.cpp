@@ -3,6 +3,7 @@
 #include "lines/directives.hpp"
 
 #include <array>
+#include <utility>
 
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -35,20 +36,18 @@ constexpr std::array<LibraryHeader, 4> kLibraryHeaders = {{
 }};
 
 struct DirectiveWord {
+    std::string_view name;  // as DirectiveName gives it
     std::string_view word;
     std::string_view basic;
 };
 
-// Tested in this order: "#ifdef" must not be taken for "#ifndef".
+// The conditional directives that the dialect has words for.
 constexpr std::array<DirectiveWord, 4> kDirectiveWords = {{
-    {"#ifndef", "$IFNDEF"},
-    {"#ifdef", "$IF"},
-    {"#else", "$ELSE"},
-    {"#endif", "$ENDIF"},
+    {"ifndef", "#ifndef", "$IFNDEF"},
+    {"ifdef", "#ifdef", "$IF"},
+    {"else", "#else", "$ELSE"},
+    {"endif", "#endif", "$ENDIF"},
 }};
-
-// Directives that BASIC cannot express; written through as raw C behind "!".
-constexpr std::array<std::string_view, 2> kRawDirectives = {"#if ", "#elif "};
 
 bool IsWordChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
@@ -86,11 +85,10 @@ void SendExtraWordsOn(Translator& t) {
     t.lastToken = 0;
 }
 
-// The lines of an "#if 0" branch are kept as comments (they need not be C
-// at all); the directive that ends the branch is translated next.
-void SkipDeadCode(Translator& t) {
-    const std::string end = PassDeadCode(t, true);
-    if (!end.empty()) t.pendingText = end + " " + t.pendingText;
+// A directive line read from the input counts here. One that comes out of
+// pendingText was taken into a statement by a join, and counted there.
+void CountReadDirective(Translator& t) {
+    if (t.lineFromInput) CountDirective(t, t.lineText);
 }
 
 }  // namespace
@@ -106,25 +104,37 @@ std::string DirectiveName(std::string_view line) {
     return text.substr(start, end - start);
 }
 
-bool StartsDeadCode(std::string_view line) { return StartsWith(line, "#if ") && Trim(line.substr(4)) == "0"sv; }
+void CloseUpDirectiveHead(std::string& line) {
+    if (!StartsWith(line, "#")) return;
+    size_t word = 1;
+    while (word < line.size() && (line[word] == ' ' || line[word] == '\t')) ++word;
+    if (word > 1 && word < line.size() && IsWordChar(line[word])) line.erase(1, word - 1);
+}
 
-std::string PassDeadCode(Translator& t, bool write) {
+bool StartsDeadCode(std::string_view line) {
+    std::string text = Trim(line);
+    CloseUpDirectiveHead(text);
+    return DirectiveName(text) == "if"sv && Trim(text.substr(3)) == "0"sv;
+}
+
+void PassDeadCode(Translator& t, bool write) {
     int depth = 0;
     while (!t.AtEnd()) {
+        const LineSource::Mark before = t.in.Position();
         std::string line = t.ReadLine();
         if (IsDirectiveLine(line)) {
             const std::string name = DirectiveName(line);
             if (name == "if"sv || name == "ifdef"sv || name == "ifndef"sv) {
                 ++depth;
             } else if (depth == 0 && (name == "else"sv || name == "elif"sv || name == "endif"sv)) {
-                return line;
+                t.in.Rewind(before);
+                return;
             } else if (name == "endif"sv) {
                 --depth;
             }
         }
         if (write) t.Write2("'", Replace(line, "\t", "   "));
     }
-    return {};
 }
 
 std::string JoinContinuedDirective(Translator& t, std::string_view line) {
@@ -133,7 +143,8 @@ std::string JoinContinuedDirective(Translator& t, std::string_view line) {
     while (EndsWith(joined, "\\")) {
         joined = Trim(Left(joined, static_cast<long>(joined.size()) - 1));
         if (t.AtEnd()) break;
-        joined += " " + Replace(Trim(t.ReadLine()), "\t", "   ");
+        joined += ' ';
+        joined += Replace(Trim(t.ReadLine()), "\t", "   ");
         joined = Trim(joined);
     }
     return joined;
@@ -157,6 +168,7 @@ bool RunDirectiveNow(Translator& t, std::string_view line) {
     const std::vector<std::string> savedTokens = t.tokens;
     const int savedInUse = t.slotsInUse;
     const int savedLast = t.lastToken;
+    const bool savedFromInput = std::exchange(t.lineFromInput, true);
     const std::string savedComment = std::move(t.lineComment);
     t.lineComment.clear();
     t.lineText = Replace(Trim(line), "\t", "   ");
@@ -167,6 +179,7 @@ bool RunDirectiveNow(Translator& t, std::string_view line) {
     t.tokens = savedTokens;
     t.slotsInUse = savedInUse;
     t.lastToken = savedLast;
+    t.lineFromInput = savedFromInput;
     return taken;
 }
 
@@ -179,7 +192,7 @@ int ConvertIncludes(Translator& t) {
     // A directive continued over lines is one line for the passes.
     if (EndsWith(t.lineText, "\\")) t.lineText = JoinContinuedDirective(t, t.lineText);
     std::string key = LCase(Squeeze(t.lineText));
-    if (StartsWith(key, "# ")) key = "#" + Mid(key, 3);
+    if (StartsWith(key, "# ")) key.erase(1, 1);
 
     // The library line comes first, whether the header is then dropped or
     // written through.
@@ -205,27 +218,24 @@ int ConvertIncludes(Translator& t) {
 }
 
 int ConvertConditionals(Translator& t) {
-    if (!StartsWith(t.lineText, "#")) return 1;  // every directive word starts with "#"
-    SplitBraceOffDirective(t);
-    for (const DirectiveWord& d : kDirectiveWords) {
-        if (StartsWith(t.lineText, d.word) && t.lineText.size() > d.word.size() && t.lineText[d.word.size()] == ' ') {
-            SendExtraWordsOn(t);
-            break;
-        }
-    }
-    for (std::string_view raw : kRawDirectives) {
-        if (StartsWith(t.lineText, raw)) {
-            t.Write2("!", t.lineText);
-            if (StartsDeadCode(t.lineText)) SkipDeadCode(t);
-            return 0;
-        }
+    if (!StartsWith(t.lineText, "#")) return 1;  // every directive starts with "#"
+    CloseUpDirectiveHead(t.lineText);
+    const std::string name = DirectiveName(t.lineText);
+    // #if and #elif cannot be expressed in BASIC: written through as raw C.
+    if (name == "if"sv || name == "elif"sv) {
+        CountReadDirective(t);
+        t.Write2("!", t.lineText);
+        if (StartsDeadCode(t.lineText)) PassDeadCode(t, true);
+        return 0;
     }
     for (const DirectiveWord& d : kDirectiveWords) {
-        if (StartsWith(t.lineText, d.word)) {
-            t.lineText = Replace(t.lineText, d.word, d.basic);
-            t.Write(t.lineText);
-            return 0;
-        }
+        if (name != d.name) continue;
+        SplitBraceOffDirective(t);
+        if (t.lineText.size() > d.word.size() && t.lineText[d.word.size()] == ' ') SendExtraWordsOn(t);
+        CountReadDirective(t);
+        t.lineText = Replace(t.lineText, d.word, d.basic);
+        t.Write(t.lineText);
+        return 0;
     }
     return 1;
 }

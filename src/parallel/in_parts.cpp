@@ -94,25 +94,11 @@ std::vector<size_t> PartStarts(std::string_view text, size_t parts) {
     return starts;
 }
 
-bool SameBlock(const BlockRecord& a, const BlockRecord& b) {
-    return a.closer == b.closer && a.autoClose == b.autoClose && a.declaration == b.declaration &&
-           a.closesEntryPoint == b.closesEntryPoint && a.typeStart == b.typeStart &&
-           a.typedefNames == b.typedefNames && a.heldLines == b.heldLines;
-}
-
-// Whether two translators, between two lines, go on alike. Everything that
-// lives from one line to the next is compared. Not compared: the tokens
-// (every line cuts its text into tokens afresh before it reads one), and
-// lineText, lineGoesOn and scratchText, which every line sets before it
-// reads them; the type names are compared apart.
+// Whether two translators, between two lines, go on alike: everything
+// that a line hands on to the next is compared. The type names are
+// compared apart.
 bool SameStateBetweenLines(const Translator& a, const Translator& b) {
-    return a.pendingText.View() == b.pendingText.View() && a.lineComment == b.lineComment &&
-           SameBlock(a.pendingBlock, b.pendingBlock) && a.blockLines == b.blockLines &&
-           std::equal(a.blockStack.begin(), a.blockStack.end(), b.blockStack.begin(), b.blockStack.end(),
-                      SameBlock) &&
-           a.inMain == b.inMain && a.inWinMain == b.inWinMain && a.inTypeDef == b.inTypeDef &&
-           a.beforeFirstFunction == b.beforeFirstFunction && a.backslashInString == b.backslashInString &&
-           std::equal(std::begin(a.winMainParams), std::end(a.winMainParams), std::begin(b.winMainParams));
+    return static_cast<const LineState&>(a) == static_cast<const LineState&>(b);
 }
 
 // The state a part that is not the first starts in.

@@ -1,5 +1,8 @@
 // The brace pass: "{" opens the block that the last header armed in
 // pendingBlock, "}" closes the innermost block and writes its BASIC closer.
+#include <cctype>
+#include <vector>
+
 #include "driver/passes.hpp"
 #include "lines/directives.hpp"
 #include "runtime/strings.hpp"
@@ -44,21 +47,22 @@ void FinishLineNow(Translator& t) {
 
 
 // A whole-line comment or a blank line between a do body's "}" and its
-// while tail: writes it as the comment pass would and returns true.
-bool WriteSkippedLine(Translator& t, const std::string& line) {
+// while tail: true for such a line; with `write` set it is written as the
+// comment pass would write it.
+bool PassOverLine(Translator& t, const std::string& line, bool write) {
     const std::string text = Replace(Trim(line), "\t", "   ");
     if (text.empty()) {
-        t.Write("");
+        if (write) t.Write("");
         return true;
     }
     if (StartsWith(text, "//")) {
-        t.Write2("'", Mid(text, 3));
+        if (write) t.Write2("'", Mid(text, 3));
         return true;
     }
     const long open = InStr(text, "/*");
     const long close = InStr(text, "*/");
     if (open == 1 && close > open && close == static_cast<long>(text.size()) - 1) {
-        t.Write2("'", Mid(Remove(Replace(text, "/*", "//"), "*/"), 3));
+        if (write) t.Write2("'", Mid(Remove(Replace(text, "/*", "//"), "*/"), 3));
         return true;
     }
     return false;
@@ -66,26 +70,28 @@ bool WriteSkippedLine(Translator& t, const std::string& line) {
 
 // The "}" of a do body with no while after it on its line. When the while
 // tail is the next statement, the "}" is sent back joined with it so that it
-// closes the loop as "LOOP WHILE ..."; returns true then.
+// closes the loop as "LOOP WHILE ..."; returns true then. Otherwise the lines
+// looked at are read again after the LOOP line, where they stand.
 bool JoinWhileTail(Translator& t, int i) {
     if (i != t.lastToken) return false;
     if (!TrimView(t.pendingText).empty()) {
         if (!BeginsWithWord(TrimView(t.pendingText), "while")) return false;
         t.pendingText = "} " + Trim(t.pendingText);
     } else {
+        const LineSource::Mark start = t.in.Position();
+        std::vector<std::string> passedOver;
         std::string next;
-        bool found = false;
         while (!t.AtEnd()) {
             next = t.ReadLine();
-            if (WriteSkippedLine(t, next)) continue;
-            found = true;
-            break;
+            if (!PassOverLine(t, next, false)) break;
+            passedOver.push_back(std::move(next));
+            next.clear();
         }
-        if (!found) return false;
         if (!BeginsWithWord(Trim(next), "while")) {
-            t.pendingText = next;
+            t.in.Rewind(start);
             return false;
         }
+        for (const std::string& line : passedOver) PassOverLine(t, line, true);
         t.pendingText = "} " + Trim(next);
     }
     // The "}" comes back with its tail; its trailing comment stays pending
@@ -139,8 +145,8 @@ bool ElseFollowsDirectives(Translator& t, const std::string& first) {
             text = JoinContinuedDirective(t, text);
             const DirectiveOutcome outcome = ProbeDirective(text);
             if (!outcome.consumed) break;
-            if (outcome.startsDeadCode) line = PassDeadCode(t, false);
-            else line = outcome.sentOn;
+            if (outcome.startsDeadCode) PassDeadCode(t, false);
+            line = outcome.sentOn;
             if (!line.empty()) continue;
         } else if (!IsBlankOrComment(text)) {
             elseFollows = BeginsWithWord(text, "else");
@@ -155,64 +161,110 @@ bool ElseFollowsDirectives(Translator& t, const std::string& first) {
 
 // Translates the directive lines (and the blank and comment lines among
 // them) that stand between an IF block's "}" and its else; the else is left
-// in pendingText.
+// in pendingText. The "}" is handled after them.
 void RunDirectivesBeforeElse(Translator& t, std::string line) {
+    t.directivesBeforeClose = true;
     for (;;) {
         RunDirectiveNow(t, line);
         std::string sentOn = Trim(t.pendingText);
         if (!sentOn.empty()) {
-            if (!IsDirectiveLine(sentOn) || !ProbeDirective(sentOn).consumed) return;
+            if (!IsDirectiveLine(sentOn) || !ProbeDirective(sentOn).consumed) break;
             t.pendingText.clear();
             line = sentOn;
             continue;
         }
-        if (t.AtEnd()) return;
+        if (t.AtEnd()) break;
         line = t.ReadLine();
         const std::string text = Trim(line);
         if (!IsBlankOrComment(text) && !IsDirectiveLine(text)) {
             t.pendingText = line;
-            return;
+            break;
         }
     }
+    t.directivesBeforeClose = false;
+}
+
+// The look-ahead has met `line` after the "}" of an IF block: true when it
+// is the #elif or #else of an open conditional and, past that
+// conditional's #endif (and the blank, comment and directive lines after
+// it), an else follows. That else goes on with the IF of whichever branch
+// was translated. Nothing is consumed.
+bool ElseFollowsConditional(Translator& t, std::string_view line) {
+    if (t.conditionals.empty() || !IsDirectiveLine(line)) return false;
+    const std::string name = DirectiveName(line);
+    if (name != "else"sv && name != "elif"sv) return false;
+    const LineSource::Mark mark = t.in.Position();
+    bool elseFollows = false;
+    int depth = 0;  // of the conditionals nested in the branches
+    bool pastEndif = false;
+    while (!t.AtEnd()) {
+        const std::string text = Trim(t.ReadLine());
+        if (IsDirectiveLine(text)) {
+            const std::string word = DirectiveName(text);
+            if (word == "if"sv || word == "ifdef"sv || word == "ifndef"sv) ++depth;
+            else if (word == "endif"sv && depth-- == 0) pastEndif = true;
+        } else if (pastEndif && !IsBlankOrComment(text)) {
+            elseFollows = BeginsWithWord(text, "else");
+            break;
+        }
+    }
+    t.in.Rewind(mark);
+    return elseFollows;
+}
+
+void WriteAll(Translator& t, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) t.Write(line);
 }
 
 // "}" of an IF block: looks ahead for an else, which reopens the same IF.
 // Returns the pass result, or -1 to go on with the walk.
 int CloseIfBlock(Translator& t, int i) {
-    std::string remembered;
+    // The comment lines passed over, in the form they are written in.
+    std::vector<std::string> remembered;
+    bool elseAfterConditional = false;
     if (TrimView(t.pendingText).empty()) {
         std::string look;
+        LineSource::Mark beforeLook = t.in.Position();
         while (!t.AtEnd()) {
+            beforeLook = t.in.Position();
             look = t.ReadLine();
             const std::string_view stripped = WithoutLeadingBlanks(look);
             if (StartsWith(stripped, "//")) {
-                remembered = " ' " + Mid(Replace(stripped, "\t", "   "), 3);
+                remembered.push_back(" ' " + Mid(Replace(stripped, "\t", "   "), 3));
                 look.clear();
             }
             if (!look.empty()) break;
         }
-        // Directives between the block and its else are written first.
-        if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
-            if (!remembered.empty()) t.Write(remembered);
+        if (ElseFollowsConditional(t, look)) {
+            elseAfterConditional = true;
+        } else if (IsDirectiveLine(look) && ElseFollowsDirectives(t, look)) {
+            // Directives between the block and its else are written first.
+            WriteAll(t, remembered);
             remembered.clear();
             RunDirectivesBeforeElse(t, look);
             look.clear();
         }
+        // A directive line is read again after the "}", to be translated
+        // (and counted) as the line it is.
+        if (IsDirectiveLine(look)) {
+            t.in.Rewind(beforeLook);
+            look.clear();
+        }
         t.pendingText += look;
     }
-    if (!BeginsWithWord(TrimView(t.pendingText), "else")) {
+    if (!elseAfterConditional && !BeginsWithWord(TrimView(t.pendingText), "else")) {
         t.pendingBlock = t.PopBlock();
         t.Tok(i).clear();
         RewriteExpression(t);
         t.Write(t.pendingBlock.closer);
-        if (!remembered.empty()) t.Write(remembered);
+        WriteAll(t, remembered);
         RunCascade(t);
         ForgetPendingBlock(t);
         return 0;
     }
     t.pendingBlock.closer = t.PopBlock().closer;
     t.Tok(i).clear();
-    if (!remembered.empty()) t.Write(remembered);
+    WriteAll(t, remembered);
     return -1;
 }
 

@@ -1,5 +1,6 @@
 #include "driver/passes.hpp"
 #include "lines/comments.hpp"
+#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -98,6 +99,7 @@ int TranslateFor(Translator& t) {
     // its parentheses balance.
     if (ParenthesisDepth(t) != 0) {
         const std::string next = NextHeaderLine(t);
+        CountDirective(t, next);  // taken into the header, it is no line of its own
         t.pendingText = t.pendingText + Trim(t.lineText) + next;
         return 0;
     }

@@ -147,21 +147,27 @@ void WriteJoinComment(Translator& t, Join how) {
 }
 
 // A conditional directive that interrupts a statement ("case 1:" followed by
-// "#if SHORT") is translated at once, on its own line; so is a directive that
-// it sends on (the one that ends an "#if 0" branch). Returns the text that
-// the directive sent on and that is not a directive itself.
+// "#if SHORT") is translated at once, on its own line; so is the directive
+// that ends an "#if 0" branch. Returns the text that the directive sent on.
 std::string RunInterruptingDirective(Translator& t, Join how, const std::string& directive) {
     WriteJoinComment(t, how);
     std::string line = directive;
     for (;;) {
+        const bool deadCode = StartsDeadCode(line);
         RunDirectiveNow(t, line);
-        line = Trim(t.pendingText);
-        t.pendingText.clear();
-        if (!IsDirectiveLine(line) || !ProbeDirective(line).consumed) return line;
+        if (!deadCode || t.AtEnd()) break;
+        line = Trim(t.ReadLine());
     }
+    std::string sentOn = Trim(t.pendingText);
+    t.pendingText.clear();
+    return sentOn;
 }
 
-bool InterruptsStatement(std::string_view line) { return StartsWith(line, "#if ") || StartsWith(line, "#elif "); }
+bool InterruptsStatement(std::string_view line) {
+    if (!IsDirectiveLine(line)) return false;
+    const std::string name = DirectiveName(line);
+    return name == "if"sv || name == "elif"sv;
+}
 
 // The next text of the statement: what is still waiting in pendingText (it
 // follows this line directly), or else the next input line.
@@ -179,7 +185,12 @@ std::string NextStatementText(Translator& t, Join how) {
             WriteLongBlockComment(t, next);
             continue;
         }
-        if (!InterruptsStatement(next)) return next;
+        if (!InterruptsStatement(next)) {
+            // A directive taken into the statement counts here: the directive
+            // pass will not see it as a line of its own.
+            CountDirective(t, next);
+            return next;
+        }
         waiting = RunInterruptingDirective(t, how, next);
         if (!waiting.empty()) return waiting;
     }

@@ -28,9 +28,14 @@ const IndentCase kCases[] = {
      "IF a AND _\n   b THEN\n   c = 1\nEND IF\n"},
     {"ContinuedIfTakenBack", "IF a AND _\nb THEN c = 1\nd = 2\n", "IF a AND _\nb THEN c = 1\nd = 2\n"},
     {"LoneEnd", "SUB Main\nEND\nend  \nEND SUB\n", "SUB Main\n   END\n   end\nEND SUB\n"},
-    {"RepeatSharedSetCallback",
-     "REPEAT 3\nSHAREDSET q[]\n2\nEND SET\nEND REPEAT\nCALLBACK FUNCTION WndProc\nx\nEND FUNCTION\n",
-     "REPEAT 3\n   SHAREDSET q[]\n      2\n   END SET\nEND REPEAT\nCALLBACK FUNCTION WndProc\n   x\nEND FUNCTION\n"},
+    {"OnlyTheTranslatorsBlockWordsCount",
+     "TYPE node\ntype AS INTEGER\nnext AS node PTR\nEND TYPE\nSUB f\nTYPE = 1\nEND (x)\nREPEAT 3\nDO z++\n"
+     "LOOP WHILE--n\nSHAREDSET q[]\n2\nEND SET\nEND SUB\n",
+     "TYPE node\n   type AS INTEGER\n   next AS node PTR\nEND TYPE\nSUB f\n   TYPE = 1\n   END (x)\n   REPEAT 3\n"
+     "   DO z++\n   LOOP WHILE--n\n   SHAREDSET q[]\n      2\n   END SET\nEND SUB\n"},
+    {"OpenGlLevelsEndWithTheirBlock",
+     "IF a THEN\nglBegin(GL_LINES)\nELSE\nglBegin(GL_POINTS)\nEND IF\nglVertex2f(0,0)\nglEnd()\nx\n",
+     "IF a THEN\n   glBegin(GL_LINES)\nELSE\n   glBegin(GL_POINTS)\nEND IF\nglVertex2f(0,0)\nglEnd()\nx\n"},
     {"OpenGlPairs",
      "glBegin(GL_LINES)\nglVertex2f(0,0)\nglEnd()\nglPushMatrix()\nglNewList(1)\nx\nglEndList()\nglPopMatrix()\n"
      "GLBEGIN(1)\ny\n",

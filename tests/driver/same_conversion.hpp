@@ -31,7 +31,7 @@ inline void ExpectSameConversion(const xlat::Conversion& a, const xlat::Conversi
         EXPECT_EQ(a.rawLines[i].text, b.rawLines[i].text) << what;
     }
     EXPECT_EQ(a.headerLines, b.headerLines) << what;
-    EXPECT_EQ(a.reconciledLines, b.reconciledLines) << what;
+    EXPECT_EQ(a.reconciledBranches, b.reconciledBranches) << what;
 }
 
 // Translates `source` on one thread, with the settings as given and with

@@ -14,7 +14,7 @@ TEST(TouchUps, EveryKindInLineOrderThenTheCounts) {
     result.rawLines = {{9, "!#elif X > 2"}, {20, "!y = a ? b : c ;"}, {21, "!}"}, {30, "!z = q ;"}};
     result.headerLines = {3, 3, 14, 14};
     result.openBlocks = {{12, "END IF"}, {25, ""}};
-    result.reconciledLines = {7};
+    result.reconciledBranches = {7};
     std::ostringstream out;
     xlat::WriteTouchUps("p.c", result, out);
     EXPECT_EQ(out.str(),

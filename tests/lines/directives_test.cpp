@@ -40,16 +40,21 @@ TEST(ConvertConditionals, BraceAfterElseOrEndifIsSentOn) {
     xlat::Translator w = RunDirectives("#endif X } else {");
     EXPECT_EQ(w.out, "$ENDIF X\n");
     EXPECT_EQ(w.pendingText, "} else { ");
-    // Only the whole word counts.
-    EXPECT_EQ(RunDirectives("#endifx {").out, "$ENDIFx {\n");
+    // Blanks after the "#" mean nothing; only the whole word counts.
+    xlat::Translator b = RunDirectives("#  endif }");
+    EXPECT_EQ(b.out, "$ENDIF\n");
+    EXPECT_EQ(b.pendingText, "} ");
+    EXPECT_EQ(RunDirectives("#endifx {").out, "");
 }
 
 // The dead branch ends at the #else of its own #if, not at the nested ones.
 TEST(DirectiveLines, DeadCodeCountsNestedConditionals) {
     xlat::Translator t;
     t.in = xlat::LineSource("#ifndef A\n#else\n# \tendif\n#elif B\nnext\n");
-    EXPECT_EQ(xlat::PassDeadCode(t, true), "#elif B");
-    EXPECT_EQ(t.ReadLine(), "next");
+    xlat::PassDeadCode(t, true);
+    EXPECT_EQ(t.out, "'#ifndef A\n'#else\n'#    endif\n");
+    // The directive that ends the branch is the next line to read.
+    EXPECT_EQ(t.ReadLine(), "#elif B");
 }
 
 // The current line and its tokens survive a directive handled in between.

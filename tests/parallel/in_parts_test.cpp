@@ -101,6 +101,21 @@ TEST(WorkSharing, WrongStartsAreTranslatedAgain) {
     for (const std::string& source : cases) ExpectSameConversion(InOnePiece(source), InParts(source), source);
 }
 
+// The #else lines before which a branch's blocks had to be put back are
+// reported, from every part.
+TEST(WorkSharing, ReconciledBranchesOfEveryPart) {
+    const std::string source =
+        "#ifdef A\nint f(int a) {\n#else\nint f(void) {\n#endif\nreturn 1;\n}\n"
+        "void g(void) {\n#ifdef B\n  while (b) {\n#else\n  while (c) {\n#endif\n    x = 1;\n  }\n"
+        "#ifdef C\n  y = 1;\n#else\n  y = 2;\n#endif\n}\n";
+    const xlat::Conversion one = InOnePiece(source);
+    EXPECT_EQ(one.verdict, xlat::Verdict::Converted);
+    EXPECT_EQ(one.reconciledBranches, (std::vector<long>{3, 11}));
+    const xlat::Conversion parts = InParts(source);
+    ExpectSameConversion(one, parts, source);
+    EXPECT_GT(parts.partsKept, 0u);
+}
+
 std::string IndentInPieces(const std::string& text) {
     xlat::PieceSharing sharing;
     sharing.threads = 2;

@@ -4,4 +4,4 @@ IF a THEN
 ELSE
    y
 END IF
-$ENDIF
+   $ENDIF

@@ -1,0 +1,9 @@
+SUB f ()
+   $IF A
+   WHILE a
+   $ELSE
+   WHILE b
+   $ENDIF
+      x = 1
+   WEND
+END SUB

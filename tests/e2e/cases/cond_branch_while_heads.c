@@ -1,0 +1,9 @@
+void f(void) {
+#ifdef A
+  while (a) {
+#else
+  while (b) {
+#endif
+    x = 1;
+  }
+}

@@ -1,0 +1,12 @@
+SUB p ()
+   $IF A
+   WHILE a
+   $ELSE
+   WHILE b
+   $ENDIF
+      x = 1
+   WEND
+   !#if(B)
+   y = 1
+   $ENDIF
+END SUB

@@ -1,0 +1,13 @@
+void m(void) {
+  if (a) {
+    x = 1;
+#ifdef X
+  }
+#else
+    y = 1;
+  }
+#endif
+  else {
+    z = 1;
+  }
+}

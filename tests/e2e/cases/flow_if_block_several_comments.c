@@ -1,0 +1,9 @@
+void f(int a)
+{
+    if (a) {
+        x = 1;
+    }
+    // first note
+    // second note
+    y = 2;
+}

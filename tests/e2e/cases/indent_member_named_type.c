@@ -1,0 +1,7 @@
+struct node {
+int type;
+};
+void f(int a)
+{
+g(a);
+}

@@ -1,0 +1,7 @@
+$HEADER
+#define SQ ( x ) \
+((x) * (x))
+$HEADER
+FUNCTION f (a AS INTEGER) AS INTEGER
+   FUNCTION = SQ (a)
+END FUNCTION

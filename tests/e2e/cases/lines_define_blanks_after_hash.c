@@ -1,0 +1,6 @@
+#  define SQ(x) \
+((x) * (x))
+int f(int a)
+{
+return SQ(a);
+}

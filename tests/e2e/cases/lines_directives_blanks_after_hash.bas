@@ -1,0 +1,27 @@
+CONST LIMIT = 10
+$IFNDEF LIMIT
+CONST LIMIT = 5
+$ENDIF
+$HEADER
+#define TWICE ( x ) \
+((x) + \
+(x))
+$HEADER
+FUNCTION g (a AS INTEGER) AS INTEGER
+   $IF DEBUG
+   FUNCTION = TWICE (a)
+   $ELSE
+   FUNCTION = a
+   $ENDIF
+END FUNCTION
+!#if 0
+'old(1);
+$ENDIF
+SUB h (n AS INTEGER)
+   SELECT CASE (n)
+      !#if SHORT
+      CASE 1
+      n = 2
+      $ENDIF
+   END SELECT
+END SUB
