@@ -10,7 +10,7 @@
 #include <string>
 
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 
 namespace {
 
@@ -58,8 +58,8 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
         case kLongInitialiser:  // one statement over many lines, with comments
             s = "static const int table[] = {\n";
             for (int i = 0; s.size() < bytes; ++i)
-                s += "    " + std::to_string(i) + ", " + std::to_string(2 * i) + ", /* row */ " + std::to_string(3 * i) +
-                     ", // " + std::to_string(i) + "\n";
+                s += "    " + std::to_string(i) + ", " + std::to_string(2 * i) + ", /* row */ " +
+                     std::to_string(3 * i) + ", // " + std::to_string(i) + "\n";
             s += "    0 };\n";
             break;
         case kOneLineBlocks:  // a whole function of small blocks on one line
@@ -74,7 +74,8 @@ std::string AdversarialSource(Shape shape, std::size_t bytes) {
             break;
         case kParameterList:  // a function head of many parameters
             s = "int f(";
-            for (int i = 0; s.size() < bytes; ++i) s += "int a" + std::to_string(i) + ", char *b" + std::to_string(i) + ", ";
+            for (int i = 0; s.size() < bytes; ++i)
+                s += "int a" + std::to_string(i) + ", char *b" + std::to_string(i) + ", ";
             s += "int z) {\nreturn z;\n}\n";
             break;
         case kCharacterEscapes:  // one statement of many character literals

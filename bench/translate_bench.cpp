@@ -5,8 +5,8 @@
 #include <sys/resource.h>
 
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
 #include "generator/generate.hpp"
+#include "indenter/indent.hpp"
 #include "runtime/platform.hpp"
 
 namespace {

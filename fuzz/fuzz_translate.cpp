@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 #include "runtime/large_pages.hpp"
 
 namespace {

@@ -97,8 +97,10 @@ std::string GenerateSource(std::size_t bytes, bool crlf) {
     for (unsigned n = 0; text.size() < bytes; ++n) {
         number = std::to_string(n);
         for (char c : kFunction) {
-            if (c == '@') text += number;
-            else text += c;
+            if (c == '@')
+                text += number;
+            else
+                text += c;
         }
     }
     text += "int main(void)\n{\n    work0(3, greeting);\n    show0(greeting);\n    return 0;\n}\n";

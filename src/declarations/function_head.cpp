@@ -92,8 +92,10 @@ bool MoveTypesBehindNames(Translator& t, int p) {
     InsertInFront(
         t, [&count](int i) { return 2 * count[static_cast<size_t>(i)]; },
         [&](int i, int k, std::string& slot) {
-            if (k % 2 == 0) slot.assign("AS");
-            else slot.assign(found[next + static_cast<size_t>(k / 2)].second);
+            if (k % 2 == 0)
+                slot.assign("AS");
+            else
+                slot.assign(found[next + static_cast<size_t>(k / 2)].second);
             if (k == 0) next += static_cast<size_t>(count[static_cast<size_t>(i)]);  // its last one
         });
     return true;

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "driver/line_loop.hpp"
-#include "driver/line_map.hpp"
 #include "driver/translation_steps.hpp"
 #include "parallel/in_parts.hpp"
+#include "prepass/line_map.hpp"
 #include "prepass/normalise.hpp"
 
 namespace xlat {

@@ -17,12 +17,12 @@ enum class Verdict {
 };
 
 struct OpenBlock {
-    long line = 0;        // line of the user's source that opened the block
-    std::string closer;   // the BASIC line that would have closed it
+    long line = 0;       // line of the user's source that opened the block
+    std::string closer;  // the BASIC line that would have closed it
 };
 
 struct Conversion {
-    std::string text;     // the BASIC text as written, before indenting
+    std::string text;  // the BASIC text as written, before indenting
     Verdict verdict = Verdict::Converted;
     std::string message;  // the fatal stop's message
     std::string reason;   // a few words on what went wrong (fatal stops)
@@ -54,9 +54,9 @@ struct WorkSharing {
     // there, and its result is kept only when the translation of everything
     // before it ends in exactly that state.
     bool partsSideBySide = true;
-    unsigned threads = 0;                 // 0: one for each core of the machine
-    size_t partBytes = size_t{1} << 18;   // a part is at least this long
-    size_t maxParts = 0;                  // 0: one for each thread
+    unsigned threads = 0;                // 0: one for each core of the machine
+    size_t partBytes = size_t{1} << 18;  // a part is at least this long
+    size_t maxParts = 0;                 // 0: one for each thread
     // Pieces of long lines: the rest of a long line is taken one piece at a
     // time where that is sure to give what taking it whole gives.
     bool piecesOfLongLines = true;

@@ -20,14 +20,32 @@ bool LineHasToken(const Translator& t, std::string_view token) {
 }
 
 // The first words that the dispatcher tells apart.
-enum class FirstWord { Other, Define, Typedef, Struct, Const, For, While, Switch, Default, Extern, Case, Break, Do, If, ElseIf, Else };
+enum class FirstWord {
+    Other,
+    Define,
+    Typedef,
+    Struct,
+    Const,
+    For,
+    While,
+    Switch,
+    Default,
+    Extern,
+    Case,
+    Break,
+    Do,
+    If,
+    ElseIf,
+    Else
+};
 
 FirstWord Classify(std::string_view word) {
     if (word.empty()) return FirstWord::Other;
     switch (word[0]) {
         case '#': return word == "#define"sv ? FirstWord::Define : FirstWord::Other;
         case 't': return word == "typedef"sv ? FirstWord::Typedef : FirstWord::Other;
-        case 's': return word == "struct"sv ? FirstWord::Struct : word == "switch"sv ? FirstWord::Switch : FirstWord::Other;
+        case 's':
+            return word == "struct"sv ? FirstWord::Struct : word == "switch"sv ? FirstWord::Switch : FirstWord::Other;
         case 'c': return word == "const"sv ? FirstWord::Const : word == "case"sv ? FirstWord::Case : FirstWord::Other;
         case 'f': return word == "for"sv ? FirstWord::For : FirstWord::Other;
         case 'w': return word == "while"sv ? FirstWord::While : FirstWord::Other;
@@ -51,12 +69,9 @@ int DispatchStatement(Translator& t) {
         // left has no first word.
         const FirstWord first = t.lastToken >= 0 ? Classify(t.TokAt(0)) : FirstWord::Other;
         switch (first) {
-            case FirstWord::Define:
-                return TranslateDefine(t) ? RunTail(t) : 0;
-            case FirstWord::Typedef:
-                return TranslateTypedef(t) ? RunTail(t) : 0;
-            case FirstWord::Struct:
-                return TranslateStruct(t) ? RunTail(t) : 0;
+            case FirstWord::Define: return TranslateDefine(t) ? RunTail(t) : 0;
+            case FirstWord::Typedef: return TranslateTypedef(t) ? RunTail(t) : 0;
+            case FirstWord::Struct: return TranslateStruct(t) ? RunTail(t) : 0;
             case FirstWord::Const:
                 // A constant with a brace initialiser is declared like any
                 // other initialised array, so the word const goes and the
@@ -87,8 +102,7 @@ int DispatchStatement(Translator& t) {
                 t.Tok(0).clear();
                 t.CompactTokens();
                 continue;
-            case FirstWord::Case:
-                return TranslateCase(t) ? RunTail(t) : 0;
+            case FirstWord::Case: return TranslateCase(t) ? RunTail(t) : 0;
             case FirstWord::Break: {
                 const BlockRecord* top = t.TopBlock();
                 if (top && top->closer == "END SELECT"sv) {
@@ -106,13 +120,11 @@ int DispatchStatement(Translator& t) {
             case FirstWord::If:
                 if (!PassRawConditionalHeader(t)) return 0;
                 return TranslateIf(t) ? RunTail(t) : 0;
-            case FirstWord::ElseIf:
-                return TranslateIf(t) ? RunTail(t) : 0;
+            case FirstWord::ElseIf: return TranslateIf(t) ? RunTail(t) : 0;
             case FirstWord::Else:
                 if (TranslateElse(t)) return RunTail(t);
                 continue;
-            case FirstWord::Other:
-                return RunTail(t);
+            case FirstWord::Other: return RunTail(t);
         }
     }
 }

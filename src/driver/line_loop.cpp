@@ -17,8 +17,10 @@ size_t FirstCut(std::string_view text, size_t first) {
     bool inLiteral = false;
     for (size_t i = text.find_first_of("\"}", first); i != std::string_view::npos;
          i = text.find_first_of("\"}", i + 1)) {
-        if (text[i] == '"') inLiteral = !inLiteral;
-        else if (!inLiteral && i > first) return i;
+        if (text[i] == '"')
+            inLiteral = !inLiteral;
+        else if (!inLiteral && i > first)
+            return i;
     }
     return std::string_view::npos;
 }

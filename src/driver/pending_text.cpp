@@ -11,11 +11,12 @@ bool IsQuietText(std::string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const auto next = [&] { return text.substr(i + 1); };
         switch (text[i]) {
-            case '"':
-                inLiteral = !inLiteral;
-                break;
-            case '\t': case '\n': case '\v': case '\f': case '\r':
-                return false;  // tabs become blanks, and the line is trimmed
+            case '"': inLiteral = !inLiteral; break;
+            case '\t':
+            case '\n':
+            case '\v':
+            case '\f':
+            case '\r': return false;  // tabs become blanks, and the line is trimmed
             case '*':
                 if (StartsWith(next(), "/")) return false;  // the comment pass drops every "*/"
                 break;
@@ -25,8 +26,7 @@ bool IsQuietText(std::string_view text) {
             case '/':
                 if (!inLiteral && (StartsWith(next(), "/") || StartsWith(next(), " /"))) return false;
                 break;
-            default:
-                break;
+            default: break;
         }
     }
     return !inLiteral;

@@ -1,8 +1,8 @@
 #include <array>
 #include <cassert>
 
-#include "driver/passes.hpp"
 #include "driver/cut_at_delimiters.hpp"
+#include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -58,7 +58,10 @@ void JoinTwoCharacterOperators(Views& v) {
         if (b.size() != 1) continue;  // ... and ends with one
         const char second = b[0];
         switch (a[0]) {
-            case '=': case '!': case '<': case '>':
+            case '=':
+            case '!':
+            case '<':
+            case '>':
                 if (second == '=') {
                     a = Span(a, b);
                     b = {};
@@ -84,8 +87,7 @@ void JoinTwoCharacterOperators(Views& v) {
                     v[p + 2] = {};
                 }
                 break;
-            default:
-                break;
+            default: break;
         }
     }
 }
@@ -110,15 +112,12 @@ bool MayJoin(std::string_view a, std::string_view next) {
     if (next.size() != 1) return false;
     switch (next[0]) {
         case '=':
-            return a.back() == '^' || (a.size() == 1 && std::string_view("+-/%=!<>").find(a[0]) != std::string_view::npos);
-        case '<':
-            return Is(a, '<');
-        case '>':
-            return Is(a, '>') || Is(a, '-');
-        case '&':
-            return Is(a, '&');
-        default:
-            return false;
+            return a.back() == '^' ||
+                   (a.size() == 1 && std::string_view("+-/%=!<>").find(a[0]) != std::string_view::npos);
+        case '<': return Is(a, '<');
+        case '>': return Is(a, '>') || Is(a, '-');
+        case '&': return Is(a, '&');
+        default: return false;
     }
 }
 
@@ -160,9 +159,8 @@ int Tokenize(Translator& t, std::string_view delimiters) {
     }
     if (mayJoin) {
         // Compound operators are joined for the driver's set of delimiters only.
-        const bool compound = delimiters.data() == kMainDelimiters.data()
-                                  ? delimiters.size() == kMainDelimiters.size()
-                                  : delimiters == kMainDelimiters;
+        const bool compound = delimiters.data() == kMainDelimiters.data() ? delimiters.size() == kMainDelimiters.size()
+                                                                          : delimiters == kMainDelimiters;
         if (compound) JoinCompoundOperators(v);
         JoinTwoCharacterOperators(v);
     }

@@ -18,8 +18,7 @@ std::string& Translator::GrowOrDiscard(int i) {
     }
     // Slots between the ones in use and i are empty already; the vector only
     // grows, and by doubling, so that long lines do not resize it per token.
-    if (static_cast<size_t>(i) >= tokens.size())
-        tokens.resize(std::max(static_cast<size_t>(i) + 1, tokens.size() * 2));
+    if (static_cast<size_t>(i) >= tokens.size()) tokens.resize(std::max(static_cast<size_t>(i) + 1, tokens.size() * 2));
     slotsInUse = i + 1;
     return tokens[static_cast<size_t>(i)];
 }
@@ -69,8 +68,7 @@ void Translator::InsertToken(std::string_view text, int index) {
     if (index < 0) index = 0;
     Tok(std::max(lastToken + 1, index));
     if (index <= lastToken) {
-        std::move_backward(tokens.begin() + index, tokens.begin() + lastToken + 1,
-                           tokens.begin() + lastToken + 2);
+        std::move_backward(tokens.begin() + index, tokens.begin() + lastToken + 1, tokens.begin() + lastToken + 2);
     }
     ++lastToken;
     if (index > lastToken) lastToken = index;
@@ -142,16 +140,17 @@ void Translator::NoteWritten(std::string_view line) {
     // The lines of a macro kept as C are copied as they stand: none of them
     // is a line written through behind "!".
     const bool inMacro = headerLines.size() % 2 != 0;
-    if (line == "$HEADER"sv) headerLines.push_back(in.LinesRead());
-    else if (line[0] == '!' && !inMacro) rawLines.push_back({in.LinesRead(), std::string(line)});
+    if (line == "$HEADER"sv)
+        headerLines.push_back(in.LinesRead());
+    else if (line[0] == '!' && !inMacro)
+        rawLines.push_back({in.LinesRead(), std::string(line)});
 }
 
 void Translator::Fatal(std::string_view message, std::string_view reason, long line) const {
     throw FatalStop{std::string(message), std::string(reason), line < 0 ? in.LinesRead() : line};
 }
 
-const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
-                                        std::string_view replacement) {
+const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern, std::string_view replacement) {
     if (pattern.empty()) return buffer;
     size_t p = buffer.find(pattern);
     if (p == std::string::npos) return buffer;
@@ -212,7 +211,9 @@ void ReplaceUnquotedInPlace(std::string& text, std::string_view pattern, std::st
         // The quotes between the last stop and this occurrence decide
         // whether it stands inside a literal.
         if (std::count(text.begin() + static_cast<std::ptrdiff_t>(from),
-                       text.begin() + static_cast<std::ptrdiff_t>(hit), '"') % 2 != 0)
+                       text.begin() + static_cast<std::ptrdiff_t>(hit), '"') %
+                2 !=
+            0)
             inLiteral = !inLiteral;
         put(text.data() + from, hit - from);
         if (!inLiteral) {

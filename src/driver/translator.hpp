@@ -11,7 +11,7 @@
 
 #include "driver/line_source.hpp"
 #include "driver/pending_text.hpp"
-#include "lines/type_table.hpp"
+#include "types/type_table.hpp"
 
 namespace xlat {
 
@@ -229,8 +229,7 @@ private:
 // double quotes up to and including its first character is even (it stands
 // outside a string literal), replace every occurrence. Returns the buffer
 // as it then stands.
-const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern,
-                                        std::string_view replacement);
+const std::string& ReplaceOutsideQuotes(std::string& buffer, std::string_view pattern, std::string_view replacement);
 
 // Replaces, in `text` itself, each occurrence of `pattern` that lies outside
 // string literals (a literal runs from a double quote at even parity to the

@@ -10,9 +10,7 @@ namespace xlat {
 
 namespace {
 
-bool IsWordChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 bool IsChar(const std::string& token, char c) { return token.size() == 1 && token[0] == c; }
 
@@ -25,8 +23,7 @@ std::string ReplaceReturnWord(std::string_view text) {
     bool inLiteral = false;
     size_t i = 0;
     while (i < text.size()) {
-        if (!inLiteral && text.compare(i, kWord.size(), kWord) == 0 &&
-            (i == 0 || !IsWordChar(text[i - 1])) &&
+        if (!inLiteral && text.compare(i, kWord.size(), kWord) == 0 && (i == 0 || !IsWordChar(text[i - 1])) &&
             (i + kWord.size() >= text.size() || !IsWordChar(text[i + kWord.size()]))) {
             out += "FUNCTION =";
             i += kWord.size();
@@ -58,9 +55,9 @@ struct OperatorRule {
 };
 
 constexpr OperatorRule kBeforeReturn[] = {
-    {"( ", "("},  {" )", ")"},  {"ASC (", "ASC("}, {"[ ", "["},  {" ]", "]"},  {" [", "["},
-    {"= >", "=>"}, {"< =", "<="}, {"- >", "->"},    {"==", "="}, {"!=", "<>"}, {"- -", "--"},
-    {" --", "--"}, {"-- ", "--"}, {"* ", "*"},      {"+ +", "++"}, {" ++", "++"}, {"++ ", "++"},
+    {"( ", "("},   {" )", ")"},   {"ASC (", "ASC("}, {"[ ", "["},   {" ]", "]"},   {" [", "["},
+    {"= >", "=>"}, {"< =", "<="}, {"- >", "->"},     {"==", "="},   {"!=", "<>"},  {"- -", "--"},
+    {" --", "--"}, {"-- ", "--"}, {"* ", "*"},       {"+ +", "++"}, {" ++", "++"}, {"++ ", "++"},
 };
 constexpr OperatorRule kAfterReturn[] = {
     {"!", " NOT "}, {"||", " OR "}, {"&&", " AND "}, {"| ", "|"}, {"& ", "&"},
@@ -78,7 +75,8 @@ constexpr std::array<CharMask, 256> MakeCharBits() {
     auto add = [&](const auto& rules) {
         for (const OperatorRule& rule : rules)
             for (char c : rule.pattern)
-                if (bits[static_cast<unsigned char>(c)] == 0) bits[static_cast<unsigned char>(c)] = CharMask{1} << next++;
+                if (bits[static_cast<unsigned char>(c)] == 0)
+                    bits[static_cast<unsigned char>(c)] = CharMask{1} << next++;
     };
     add(kBeforeReturn);
     add(kAfterReturn);

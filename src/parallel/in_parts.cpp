@@ -7,11 +7,11 @@
 #include <unordered_set>
 
 #include "driver/line_loop.hpp"
-#include "driver/line_map.hpp"
 #include "driver/translation_steps.hpp"
-#include "driver/type_scan.hpp"
 #include "parallel/side_by_side.hpp"
+#include "prepass/line_map.hpp"
 #include "prepass/normalise.hpp"
+#include "types/type_scan.hpp"
 
 namespace xlat {
 
@@ -111,7 +111,7 @@ void SetPartStartState(Translator& t) { t.beforeFirstFunction = 0; }
 bool SameTypeAnswers(const Part& done, Part& next, size_t knownTypes) {
     const std::vector<std::string>& names = done.t.types.Names();
     const std::unordered_set<std::string_view> learnt(names.begin() + static_cast<std::ptrdiff_t>(knownTypes),
-                                                     names.end());
+                                                      names.end());
     const std::unordered_set<std::string_view> presumed(next.presumed.begin(), next.presumed.end());
     for (std::string_view name : learnt)
         if (!presumed.count(name) && next.misses.Holds(name)) return false;
@@ -138,8 +138,10 @@ void Prepare(std::string_view source, unsigned threads, std::string& text, std::
     std::exception_ptr failures[2];
     RunSideBySide(2, threads, [&](size_t k) {
         try {
-            if (k == 0) text = NormaliseSource(source);
-            else lines = MapNormalisedLines(source);
+            if (k == 0)
+                text = NormaliseSource(source);
+            else
+                lines = MapNormalisedLines(source);
         } catch (...) {
             failures[k] = std::current_exception();
         }
@@ -236,8 +238,10 @@ Conversion JoinParts(std::vector<Part>& parts, size_t knownTypes, const std::vec
     if (current->failure) std::rethrow_exception(current->failure);
 
     Translator& t = current->t;
-    if (written.empty()) written.swap(t.out);
-    else written += t.out;
+    if (written.empty())
+        written.swap(t.out);
+    else
+        written += t.out;
     result = FinishConversion(std::move(result), t, std::move(written), current->fatal, sourceLines);
     result.partsKept = partsKept;
     return result;

@@ -43,12 +43,12 @@ constexpr int kCommentCloserRule = 3;
 
 // Compiled once per process; compiled patterns are immutable.
 const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& CompiledRules() {
-  static const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> compiled = [] {
-    std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> result;
-    for (int i = 0; i < kNormaliseRuleCount; ++i) result[i] = CompilePattern(kRules[i].pattern);
-    return result;
-  }();
-  return compiled;
+    static const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> compiled = [] {
+        std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount> result;
+        for (int i = 0; i < kNormaliseRuleCount; ++i) result[i] = CompilePattern(kRules[i].pattern);
+        return result;
+    }();
+    return compiled;
 }
 
 // Rule 4 read as C: a comment closer followed, after any blanks, by a
@@ -57,75 +57,75 @@ const std::array<std::unique_ptr<CompiledPattern>, kNormaliseRuleCount>& Compile
 // blank is that character). A "*/" inside a string or character literal is
 // text and is left alone.
 void BreakAfterCommentClosers(std::string& text, std::string& spare) {
-  constexpr std::string_view kCloser = "*/";
-  LiteralTracker literals(text);
-  spare.clear();
-  std::size_t copied = 0;  // the text before `copied` is in `spare`
-  for (std::size_t at = text.find(kCloser); at != std::string::npos; at = text.find(kCloser, at)) {
-    if (literals.Inside(at)) {
-      at += kCloser.size();
-      continue;
+    constexpr std::string_view kCloser = "*/";
+    LiteralTracker literals(text);
+    spare.clear();
+    std::size_t copied = 0;  // the text before `copied` is in `spare`
+    for (std::size_t at = text.find(kCloser); at != std::string::npos; at = text.find(kCloser, at)) {
+        if (literals.Inside(at)) {
+            at += kCloser.size();
+            continue;
+        }
+        const std::size_t after = at + kCloser.size();
+        std::size_t next = after;
+        while (next < text.size() && text[next] == ' ') ++next;
+        if (next == text.size() || text[next] == '\r' || text[next] == '\n') {
+            if (next == after) {
+                at = after;
+                continue;
+            }
+            --next;  // the last blank
+        }
+        if (spare.empty()) spare.reserve(text.size() + text.size() / 16);
+        spare.append(text, copied, after - copied);
+        spare.append("\r\n");
+        spare += text[next];
+        copied = at = next + 1;
     }
-    const std::size_t after = at + kCloser.size();
-    std::size_t next = after;
-    while (next < text.size() && text[next] == ' ') ++next;
-    if (next == text.size() || text[next] == '\r' || text[next] == '\n') {
-      if (next == after) {
-        at = after;
-        continue;
-      }
-      --next;  // the last blank
-    }
-    if (spare.empty()) spare.reserve(text.size() + text.size() / 16);
-    spare.append(text, copied, after - copied);
-    spare.append("\r\n");
-    spare += text[next];
-    copied = at = next + 1;
-  }
-  if (copied == 0) return;  // unchanged
-  spare.append(text, copied, std::string::npos);
-  text.swap(spare);
+    if (copied == 0) return;  // unchanged
+    spare.append(text, copied, std::string::npos);
+    text.swap(spare);
 }
 
 // Applies rule `index` to `text`, using `spare` as the second buffer: the two
 // are swapped when the rule changed anything, so a whole normalisation
 // touches two buffers only.
 void ApplyRule(int index, std::string& text, std::string& spare) {
-  if (index == kCommentCloserRule) {
-    BreakAfterCommentClosers(text, spare);
-    return;
-  }
-  const CompiledPattern* pattern = CompiledRules()[index].get();
-  const NormaliseRule& rule = kRules[index];
-  for (;;) {
-    std::string_view searched = text;
-    if (rule.matchEnd != 0) {
-      const std::size_t last = text.rfind(rule.matchEnd);
-      searched = std::string_view(text).substr(0, last == std::string::npos ? 0 : last + 1);
+    if (index == kCommentCloserRule) {
+        BreakAfterCommentClosers(text, spare);
+        return;
     }
-    if (ReplaceAllMatchesInto(pattern, searched, rule.tmpl, 0, spare) == 0) return;  // unchanged
-    spare.append(text, searched.size(), std::string::npos);
-    text.swap(spare);
-    if (!rule.untilStable) return;
-  }
+    const CompiledPattern* pattern = CompiledRules()[index].get();
+    const NormaliseRule& rule = kRules[index];
+    for (;;) {
+        std::string_view searched = text;
+        if (rule.matchEnd != 0) {
+            const std::size_t last = text.rfind(rule.matchEnd);
+            searched = std::string_view(text).substr(0, last == std::string::npos ? 0 : last + 1);
+        }
+        if (ReplaceAllMatchesInto(pattern, searched, rule.tmpl, 0, spare) == 0) return;  // unchanged
+        spare.append(text, searched.size(), std::string::npos);
+        text.swap(spare);
+        if (!rule.untilStable) return;
+    }
 }
 
 // Every LF not preceded by CR becomes CR LF; a CR LF is put in front. The
 // text between two such LFs is copied in one piece.
 std::string PrepareText(std::string_view source) {
-  std::string text;
-  text.reserve(source.size() + source.size() / 8 + 256);
-  text.append("\r\n");
-  std::size_t from = 0;  // the source before `from` is in the text
-  CharFinder<1> lineFeeds(source, {'\n'});
-  for (std::size_t at = lineFeeds.Next(0); at < source.size(); at = lineFeeds.Next(at + 1)) {
-    if (at > 0 && source[at - 1] == '\r') continue;
-    text.append(source.data() + from, at - from);
-    text.append("\r\n", 2);
-    from = at + 1;
-  }
-  text.append(source.data() + from, source.size() - from);
-  return text;
+    std::string text;
+    text.reserve(source.size() + source.size() / 8 + 256);
+    text.append("\r\n");
+    std::size_t from = 0;  // the source before `from` is in the text
+    CharFinder<1> lineFeeds(source, {'\n'});
+    for (std::size_t at = lineFeeds.Next(0); at < source.size(); at = lineFeeds.Next(at + 1)) {
+        if (at > 0 && source[at - 1] == '\r') continue;
+        text.append(source.data() + from, at - from);
+        text.append("\r\n", 2);
+        from = at + 1;
+    }
+    text.append(source.data() + from, source.size() - from);
+    return text;
 }
 
 // Rule 5 needs a character other than a backslash before an escaped quote,
@@ -135,81 +135,81 @@ std::string PrepareText(std::string_view source) {
 // comments) and turns every escaped quote still inside a string literal into
 // a backtick, as rule 5 does with the others.
 void ReplaceEscapedQuotesLeft(std::string& text) {
-  enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
-  // In code only the characters that can change the reading are looked at;
-  // the escaped quotes to replace are noted first, so that a text without
-  // one is not copied.
-  CharFinder<3> codeStops(text, {'"', '\'', '/'});
-  const char* s = text.data();
-  const std::size_t n = text.size();
-  std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
-  std::size_t i = 0;
-  while (i < n) {
-    switch (in) {
-      case In::Code:
-        i = codeStops.Next(i);
-        if (i == n) break;
-        if (s[i] == '"') {
-          in = In::String;
-        } else if (s[i] == '\'') {
-          in = In::Char;
-        } else if (i + 1 < n && s[i + 1] == '/') {
-          in = In::LineComment;
-        } else if (i + 1 < n && s[i + 1] == '*') {
-          in = In::BlockComment;
-          ++i;
+    enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
+    // In code only the characters that can change the reading are looked at;
+    // the escaped quotes to replace are noted first, so that a text without
+    // one is not copied.
+    CharFinder<3> codeStops(text, {'"', '\'', '/'});
+    const char* s = text.data();
+    const std::size_t n = text.size();
+    std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
+    std::size_t i = 0;
+    while (i < n) {
+        switch (in) {
+            case In::Code:
+                i = codeStops.Next(i);
+                if (i == n) break;
+                if (s[i] == '"') {
+                    in = In::String;
+                } else if (s[i] == '\'') {
+                    in = In::Char;
+                } else if (i + 1 < n && s[i + 1] == '/') {
+                    in = In::LineComment;
+                } else if (i + 1 < n && s[i + 1] == '*') {
+                    in = In::BlockComment;
+                    ++i;
+                }
+                ++i;
+                break;
+            case In::String:
+            case In::Char: {
+                const char quote = in == In::String ? '"' : '\'';
+                while (i < n && s[i] != '\\' && s[i] != quote && s[i] != '\n') ++i;
+                if (i == n) break;
+                if (s[i] != '\\') {
+                    in = In::Code;  // the closing quote, or a line end
+                    ++i;
+                } else if (i + 1 == n) {
+                    ++i;
+                } else if (s[i + 1] == '"' && in == In::String) {
+                    escapedQuotes.push_back(i);
+                    i += 2;
+                } else {
+                    // An escape, or a backslash that continues the literal on the
+                    // next line (its line break included).
+                    const char next = s[i + 1];
+                    i += 2;
+                    if (next == '\r' && i < n && s[i] == '\n') ++i;
+                }
+                break;
+            }
+            case In::LineComment: {
+                const void* end = std::memchr(s + i, '\n', n - i);
+                i = end == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(end) - s) + 1;
+                in = In::Code;
+                break;
+            }
+            case In::BlockComment: {
+                const std::size_t end = text.find("*/", i);
+                i = end == std::string::npos ? n : end + 2;
+                in = In::Code;
+                break;
+            }
         }
-        ++i;
-        break;
-      case In::String:
-      case In::Char: {
-        const char quote = in == In::String ? '"' : '\'';
-        while (i < n && s[i] != '\\' && s[i] != quote && s[i] != '\n') ++i;
-        if (i == n) break;
-        if (s[i] != '\\') {
-          in = In::Code;  // the closing quote, or a line end
-          ++i;
-        } else if (i + 1 == n) {
-          ++i;
-        } else if (s[i + 1] == '"' && in == In::String) {
-          escapedQuotes.push_back(i);
-          i += 2;
-        } else {
-          // An escape, or a backslash that continues the literal on the
-          // next line (its line break included).
-          const char next = s[i + 1];
-          i += 2;
-          if (next == '\r' && i < n && s[i] == '\n') ++i;
-        }
-        break;
-      }
-      case In::LineComment: {
-        const void* end = std::memchr(s + i, '\n', n - i);
-        i = end == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(end) - s) + 1;
-        in = In::Code;
-        break;
-      }
-      case In::BlockComment: {
-        const std::size_t end = text.find("*/", i);
-        i = end == std::string::npos ? n : end + 2;
-        in = In::Code;
-        break;
-      }
     }
-  }
-  // Each escaped quote (two characters) becomes one backtick: the text is
-  // closed up in place.
-  if (escapedQuotes.empty()) return;
-  char* data = text.data();
-  std::size_t write = escapedQuotes.front();
-  for (std::size_t k = 0; k < escapedQuotes.size(); ++k) {
-    data[write++] = '`';
-    const std::size_t from = escapedQuotes[k] + 2;
-    const std::size_t to = k + 1 < escapedQuotes.size() ? escapedQuotes[k + 1] : n;
-    std::memmove(data + write, data + from, to - from);
-    write += to - from;
-  }
-  text.resize(write);
+    // Each escaped quote (two characters) becomes one backtick: the text is
+    // closed up in place.
+    if (escapedQuotes.empty()) return;
+    char* data = text.data();
+    std::size_t write = escapedQuotes.front();
+    for (std::size_t k = 0; k < escapedQuotes.size(); ++k) {
+        data[write++] = '`';
+        const std::size_t from = escapedQuotes[k] + 2;
+        const std::size_t to = k + 1 < escapedQuotes.size() ? escapedQuotes[k + 1] : n;
+        std::memmove(data + write, data + from, to - from);
+        write += to - from;
+    }
+    text.resize(write);
 }
 
 }  // namespace
@@ -217,24 +217,24 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
 const NormaliseRule& GetNormaliseRule(int index) { return kRules.at(static_cast<std::size_t>(index)); }
 
 std::string ApplyNormaliseRule(int index, std::string_view text) {
-  (void)GetNormaliseRule(index);  // range check
-  std::string result(text);
-  std::string spare;
-  ApplyRule(index, result, spare);
-  return result;
+    (void)GetNormaliseRule(index);  // range check
+    std::string result(text);
+    std::string spare;
+    ApplyRule(index, result, spare);
+    return result;
 }
 
 std::string NormaliseSource(std::string_view source) {
-  // The text ends at the first NUL byte.
-  if (const void* nul = source.empty() ? nullptr : std::memchr(source.data(), '\0', source.size()))
-    source = source.substr(0, static_cast<const char*>(nul) - source.data());
-  std::string text = PrepareText(source);
-  std::string spare;
-  for (int i = 0; i < kNormaliseRuleCount; ++i) ApplyRule(i, text, spare);
-  ReplaceEscapedQuotesLeft(text);
-  // Remove the line break put in front (the rules always keep it there).
-  text.erase(0, text.size() >= 2 ? 2 : text.size());
-  return text;
+    // The text ends at the first NUL byte.
+    if (const void* nul = source.empty() ? nullptr : std::memchr(source.data(), '\0', source.size()))
+        source = source.substr(0, static_cast<const char*>(nul) - source.data());
+    std::string text = PrepareText(source);
+    std::string spare;
+    for (int i = 0; i < kNormaliseRuleCount; ++i) ApplyRule(i, text, spare);
+    ReplaceEscapedQuotesLeft(text);
+    // Remove the line break put in front (the rules always keep it there).
+    text.erase(0, text.size() >= 2 ? 2 : text.size());
+    return text;
 }
 
 }  // namespace xlat

@@ -22,13 +22,13 @@ std::string NormaliseSource(std::string_view source);
 // The six rules (pattern and template, placeholders already replaced), in the
 // order of application; exposed for tests.
 struct NormaliseRule {
-  std::string_view pattern;
-  std::string_view tmpl;
-  bool untilStable;  // repeated until nothing changes
-  // When not 0: every match ends with this character, so the text after its
-  // last occurrence can hold no match and is not searched (a failed search
-  // there would scan to the end of the text from every start).
-  char matchEnd = 0;
+    std::string_view pattern;
+    std::string_view tmpl;
+    bool untilStable;  // repeated until nothing changes
+    // When not 0: every match ends with this character, so the text after its
+    // last occurrence can hold no match and is not searched (a failed search
+    // there would scan to the end of the text from every start).
+    char matchEnd = 0;
 };
 inline constexpr int kNormaliseRuleCount = 6;
 const NormaliseRule& GetNormaliseRule(int index);  // index 0 to 5

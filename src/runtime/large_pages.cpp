@@ -70,8 +70,7 @@ void* MapAligned(size_t length) {
     const auto base = reinterpret_cast<uintptr_t>(raw);
     const uintptr_t start = RoundUp(base, kLargePage);
     if (start > base) munmap(raw, start - base);
-    if (base + reach > start + length)
-        munmap(reinterpret_cast<void*>(start + length), base + reach - (start + length));
+    if (base + reach > start + length) munmap(reinterpret_cast<void*>(start + length), base + reach - (start + length));
     void* block = reinterpret_cast<void*>(start);
     madvise(block, length, MADV_HUGEPAGE);  // only a hint: 4 KB pages if refused
     return block;
@@ -90,8 +89,7 @@ void* TakeLarge(size_t size) {
         size_t best = kMaxKept;
         for (size_t i = 0; i < blocks.keptCount; ++i) {
             const size_t kept = blocks.kept[i].length;
-            if (kept >= length && kept / 2 <= length && (best == kMaxKept || kept < blocks.kept[best].length))
-                best = i;
+            if (kept >= length && kept / 2 <= length && (best == kMaxKept || kept < blocks.kept[best].length)) best = i;
         }
         if (best != kMaxKept) {
             block = blocks.kept[best];

@@ -190,8 +190,8 @@ std::string TempFileName(const std::string& dir, const std::string& prefix) {
 std::string AppPath() {
 #ifdef _WIN32
     // GetModuleFileNameA returns the full size when the name was cut short.
-    std::string path = GrowingBuffer(
-        [](char* buf, DWORD size) { return GetModuleFileNameA(GetModuleHandleA(nullptr), buf, size); });
+    std::string path =
+        GrowingBuffer([](char* buf, DWORD size) { return GetModuleFileNameA(GetModuleHandleA(nullptr), buf, size); });
     size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
 #else

@@ -69,7 +69,9 @@ inline bool BeginsWithPunctuation(std::string_view token) {
     const char c = token[0];
     return c > ' ' && c < 127 && !(c >= '0' && c <= '9') && !BeginsWithLetter(token);
 }
-inline bool StartsName(std::string_view token) { return BeginsWithLetter(token) || (!token.empty() && token[0] == '_'); }
+inline bool StartsName(std::string_view token) {
+    return BeginsWithLetter(token) || (!token.empty() && token[0] == '_');
+}
 
 // The letter case functions change the letters A-Z and a-z only, as the C
 // library's do in the "C" locale that the program runs in.

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <vector>
 
+#include "directives/directives.hpp"
 #include "driver/passes.hpp"
-#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -44,7 +44,6 @@ void FinishLineNow(Translator& t) {
     if (t.inWinMain) RenameWinMainParams(t);
     RewriteExpression(t);
 }
-
 
 // A whole-line comment or a blank line between a do body's "}" and its
 // while tail: true for such a line; with `write` set it is written as the
@@ -201,8 +200,10 @@ bool ElseFollowsConditional(Translator& t, std::string_view line) {
         const std::string text = Trim(t.ReadLine());
         if (IsDirectiveLine(text)) {
             const std::string word = DirectiveName(text);
-            if (word == "if"sv || word == "ifdef"sv || word == "ifndef"sv) ++depth;
-            else if (word == "endif"sv && depth-- == 0) pastEndif = true;
+            if (word == "if"sv || word == "ifdef"sv || word == "ifndef"sv)
+                ++depth;
+            else if (word == "endif"sv && depth-- == 0)
+                pastEndif = true;
         } else if (pastEndif && !IsBlankOrComment(text)) {
             elseFollows = BeginsWithWord(text, "else");
             break;

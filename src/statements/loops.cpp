@@ -1,6 +1,6 @@
+#include "comments/comments.hpp"
+#include "directives/directives.hpp"
 #include "driver/passes.hpp"
-#include "lines/comments.hpp"
-#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 

@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "comments/comments.hpp"
+#include "directives/directives.hpp"
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
-#include "lines/comments.hpp"
-#include "lines/directives.hpp"
 #include "runtime/strings.hpp"
-#include "statements/type_grammar.hpp"
+#include "types/type_grammar.hpp"
 
 namespace xlat {
 
@@ -26,11 +26,10 @@ namespace {
 // testing for both keeps the brace literal when the quote literal stands
 // before it.
 constexpr const char* kCharLiterals[][2] = {
-    {"'\\''", "39"}, {"'\\\\'", "92"}, {"' '", "32"},  {"'='", "61"}, {"')'", "41"},
-    {"'('", "40"},   {"'{'", "123"},   {"'}'", "125"}, {"';'", "59"}, {"':'", "58"},
-    {"'['", "91"},   {"']'", "93"},    {"'*'", "42"},  {"'+'", "43"}, {"','", "44"},
-    {"'-'", "45"},   {"'%'", "37"},    {"'&'", "38"},  {"'!'", "33"}, {"'<'", "60"},
-    {"'>'", "62"},   {"'\"'", "34"},   {"'\\\"'", "34"},
+    {"'\\''", "39"}, {"'\\\\'", "92"}, {"' '", "32"}, {"'='", "61"},  {"')'", "41"},    {"'('", "40"},
+    {"'{'", "123"},  {"'}'", "125"},   {"';'", "59"}, {"':'", "58"},  {"'['", "91"},    {"']'", "93"},
+    {"'*'", "42"},   {"'+'", "43"},    {"','", "44"}, {"'-'", "45"},  {"'%'", "37"},    {"'&'", "38"},
+    {"'!'", "33"},   {"'<'", "60"},    {"'>'", "62"}, {"'\"'", "34"}, {"'\\\"'", "34"},
 };
 
 constexpr std::string_view kSplitDelimiters = " ){};";
@@ -278,8 +277,10 @@ int JoinStatementLines(Translator& t) {
             // An open literal runs on to the first quote of the new text,
             // and the pieces from there on are the new ones.
             const size_t closing = openLiteral ? code.find('"') : std::string::npos;
-            if (openLiteral && closing == std::string::npos) pieces.clear();
-            else CutStatement(std::string_view(code).substr(openLiteral ? closing + 1 : 0), cut, pieces);
+            if (openLiteral && closing == std::string::npos)
+                pieces.clear();
+            else
+                CutStatement(std::string_view(code).substr(openLiteral ? closing + 1 : 0), cut, pieces);
             if (pieces.empty() || !EndsStatement(pieces.back())) {
                 // The blank in front of the new text stays unless the
                 // comment pass trims it away with a comment it cuts off
@@ -306,7 +307,9 @@ int JoinStatementLines(Translator& t) {
     }
 }
 
-bool EndsStatement(std::string_view token) { return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv; }
+bool EndsStatement(std::string_view token) {
+    return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv;
+}
 
 // A line that starts a declaration or a definition: a type name, a storage
 // word, struct, const or inline.

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 
 using namespace xlat;
 

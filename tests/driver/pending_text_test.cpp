@@ -57,13 +57,13 @@ TEST(PendingText, QuietTextIsLeftAloneByThePassesBeforeTheSplitter) {
 TEST(PendingText, QuietTextIsWhatThePassesBeforeTheSplitterLeaveAlone) {
     // Quotes pair up whatever they hold: braces, an apostrophe, comment
     // marks other than "*/", and an escaped quote paired with a second one.
-    for (const char* quiet : {"x = 1 ; ", "puts(\"x y\") ; } ", "puts(\"it's // /* }{;\") ; ",
-                              "c = ASC(\"x\") ; ", "puts(\"a\\\"b\\\"\") ; ", "x = a / b ; #if ", ""})
+    for (const char* quiet : {"x = 1 ; ", "puts(\"x y\") ; } ", "puts(\"it's // /* }{;\") ; ", "c = ASC(\"x\") ; ",
+                              "puts(\"a\\\"b\\\"\") ; ", "x = a / b ; #if ", ""})
         EXPECT_TRUE(IsQuietText(quiet)) << quiet;
     // An apostrophe or a comment mark outside the literals, any "*/", any
     // tab or other control blank, and an open literal are not.
-    for (const char* loud : {"c = 'x' ; ", "x = a // b ; ", "x = a / / b ; ", "puts(\"*/\") ; ",
-                             "x = 1 ;\t", "x\v= 1 ; ", "puts(\"x) ; ", "puts(\"a\\\"b\") ; ", "a /* b ; */"})
+    for (const char* loud : {"c = 'x' ; ", "x = a // b ; ", "x = a / / b ; ", "puts(\"*/\") ; ", "x = 1 ;\t",
+                             "x\v= 1 ; ", "puts(\"x) ; ", "puts(\"a\\\"b\") ; ", "a /* b ; */"})
         EXPECT_FALSE(IsQuietText(loud)) << loud;
     // Two blanks between the slashes keep them apart for the comment pass.
     EXPECT_TRUE(IsQuietText("x = a /  / b ; "));

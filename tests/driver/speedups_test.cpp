@@ -81,7 +81,8 @@ std::string MixedLongLine(unsigned seed, int count) {
 std::string LargeProgram(size_t bytes) {
     std::string s;
     for (int n = 0; s.size() < bytes; ++n)
-        s += "int f" + std::to_string(n) + "(int x)\n{\n    x = x + 1;\n    if (x > 3) {\n        x = 2;\n    }\n"
+        s += "int f" + std::to_string(n) +
+             "(int x)\n{\n    x = x + 1;\n    if (x > 3) {\n        x = 2;\n    }\n"
              "    return x;\n}\n";
     return s;
 }
@@ -104,8 +105,8 @@ std::vector<Input> Inputs() {
     // All of them as one file: types, blocks and stops meet across parts.
     inputs.push_back({"every input in one file", all, typeNames});
     for (unsigned seed = 1; seed <= 400; ++seed)
-        inputs.push_back({"long line " + std::to_string(seed), MixedLongLine(seed, 6 + static_cast<int>(seed % 60)),
-                          typeNames});
+        inputs.push_back(
+            {"long line " + std::to_string(seed), MixedLongLine(seed, 6 + static_cast<int>(seed % 60)), typeNames});
     inputs.push_back({"a program of 1.5 MB", LargeProgram(1536 * 1024), typeNames});
     return inputs;
 }

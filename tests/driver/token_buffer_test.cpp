@@ -85,7 +85,8 @@ TEST(TokenBuffer, InsertingBeforeManyTokensAtOnceEqualsInsertingOneByOne) {
         }
         batch.InsertTokenBeforeEach(")", within);
         ASSERT_EQ(batch.lastToken, one.lastToken) << indexes[0];
-        for (int i = 0; i <= one.lastToken + 2; ++i) EXPECT_EQ(batch.TokAt(i), one.TokAt(i)) << indexes[0] << " slot " << i;
+        for (int i = 0; i <= one.lastToken + 2; ++i)
+            EXPECT_EQ(batch.TokAt(i), one.TokAt(i)) << indexes[0] << " slot " << i;
     }
 }
 

@@ -11,9 +11,9 @@
 
 #include "../driver/same_conversion.hpp"
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
-#include "driver/type_scan.hpp"
-#include "lines/type_table.hpp"
+#include "indenter/indent.hpp"
+#include "types/type_scan.hpp"
+#include "types/type_table.hpp"
 
 namespace fs = std::filesystem;
 

@@ -148,9 +148,7 @@ TEST(SplitStatement, TurnsPunctuationLiteralsIntoCodes) {
     EXPECT_EQ(Shape("if (c == '\"' || c == '{') n++;").line, "if (c == 34 || c == ASC(\"{\" ) ) n++ ;");
 }
 
-TEST(SplitStatement, JoinsALineOfBlanksWithTheNext) {
-    EXPECT_EQ(Shape("   ", "x;\n").line, "x ;");
-}
+TEST(SplitStatement, JoinsALineOfBlanksWithTheNext) { EXPECT_EQ(Shape("   ", "x;\n").line, "x ;"); }
 
 TEST(SplitStatement, LeavesDirectivesAlone) {
     Shaped d = Shape("#define MAX 10");

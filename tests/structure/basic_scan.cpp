@@ -19,8 +19,10 @@ std::string WithoutLiterals(std::string_view text) {
     std::string code(text);
     bool inLiteral = false;
     for (char& c : code) {
-        if (c == '"') inLiteral = !inLiteral;
-        else if (inLiteral) c = ' ';
+        if (c == '"')
+            inLiteral = !inLiteral;
+        else if (inLiteral)
+            c = ' ';
     }
     return code;
 }

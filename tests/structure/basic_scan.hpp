@@ -14,9 +14,9 @@ struct BasicOutput {
     // Names of the SUB and FUNCTION heads, in order: the last word before
     // the parameter list.
     std::vector<std::string> heads;
-    int headsAtMargin = 0;           // heads that start at the left margin
-    int headsClosed = 0;             // heads closed by their END line, as far indented
-    int types = 0;                   // TYPE lines closed by END TYPE
+    int headsAtMargin = 0;  // heads that start at the left margin
+    int headsClosed = 0;    // heads closed by their END line, as far indented
+    int types = 0;          // TYPE lines closed by END TYPE
     // Words of the code: outside the comments after "'" and outside string
     // literals. C text kept between "$HEADER" lines, on raw "!" lines and
     // on "#" lines counts too, without its own comments.

@@ -13,8 +13,7 @@ bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 // Words that put a parenthesis after them without naming a function:
 // statements written at file level, as in a fragment of a program.
 bool IsStatementWord(std::string_view word) {
-    return word == "if" || word == "for" || word == "while" || word == "switch" || word == "return" ||
-           word == "sizeof";
+    return word == "if" || word == "for" || word == "while" || word == "switch" || word == "return" || word == "sizeof";
 }
 
 enum class Kind { Word, Literal, Punct };
@@ -30,8 +29,8 @@ enum class Brace { Function, Linkage, Other };
 
 // Brace state saved at a conditional-compilation directive.
 struct Branching {
-    std::vector<Brace> atStart;           // the braces open where the block began
-    std::vector<Brace> afterFirst;        // the braces open after its first branch
+    std::vector<Brace> atStart;     // the braces open where the block began
+    std::vector<Brace> afterFirst;  // the braces open after its first branch
     bool pastFirst = false;
 };
 

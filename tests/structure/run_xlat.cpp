@@ -51,8 +51,8 @@ Run RunXlat(const fs::path& xlat, const fs::path& source, const fs::path& typeNa
     const std::string name = source.filename().string();
     fs::copy_file(source, folder / name);
     // A hang is a failure as much as a crash is.
-    const std::string line = "cd " + Quoted(folder) + " && timeout 600 " + Quoted(command) + " " + Quoted(name) +
-                             " > console.txt 2>&1";
+    const std::string line =
+        "cd " + Quoted(folder) + " && timeout 600 " + Quoted(command) + " " + Quoted(name) + " > console.txt 2>&1";
     const int status = std::system(line.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     // The shell reports a command ended by a signal as 128 and the signal.

@@ -47,21 +47,20 @@ using namespace structure;
 namespace {
 
 const WordSet kCKeywords = {
-    "auto",   "break",  "case",     "char",   "const",  "continue", "default", "double", "else",
-    "enum",   "extern", "float",    "for",    "goto",   "inline",   "int",     "long",   "register",
-    "return", "short",  "signed",   "sizeof", "static", "struct",   "switch",  "typedef", "union",
-    "unsigned", "void", "volatile", "while",  "define", "include",  "ifdef",   "ifndef", "endif",
-    "elif",   "undef",  "pragma",   "error",  "defined",
+    "auto",   "break",  "case",   "char",    "const", "continue", "default",  "double",   "else",  "enum",   "extern",
+    "float",  "for",    "goto",   "inline",  "int",   "long",     "register", "return",   "short", "signed", "sizeof",
+    "static", "struct", "switch", "typedef", "union", "unsigned", "void",     "volatile", "while", "define", "include",
+    "ifdef",  "ifndef", "endif",  "elif",    "undef", "pragma",   "error",    "defined",
 };
 
 // Words the translator writes of its own accord.
 const WordSet kBasicWords = {
-    "AND",  "ASC",    "BAND",   "BOR",     "BYREF",  "BYTE",   "CASE",    "CONST",   "DIM",     "ELSE",
-    "ELSEIF", "END",  "EXIT",   "FOR",     "FUNCTION", "GLOBAL", "GOTO",  "INTEGER", "ITERATE", "LOOP",
-    "NEXT", "NOT",    "PTR",    "RAW",     "REPEAT", "SELECT", "SET",     "SHAREDSET", "SHORT", "STATIC",
-    "SUB",  "THEN",   "TYPE",   "WEND",    "WHILE",  "XOR",    "UINT",    "ULONG",   "USHORT",  "UCHAR",
-    "LONG", "SINGLE", "DOUBLE", "STRING",  "HEADER", "LIBRARY", "IPRINT", "hInst",  "hPrev",   "CmdLine",
-    "CmdShow", "WndMainProc", "iLoop", "ppos", "llen", "sset", "ddelay", "ttimer", "oobject",
+    "AND",     "ASC",         "BAND",   "BOR",    "BYREF",    "BYTE",    "CASE",   "CONST",     "DIM",     "ELSE",
+    "ELSEIF",  "END",         "EXIT",   "FOR",    "FUNCTION", "GLOBAL",  "GOTO",   "INTEGER",   "ITERATE", "LOOP",
+    "NEXT",    "NOT",         "PTR",    "RAW",    "REPEAT",   "SELECT",  "SET",    "SHAREDSET", "SHORT",   "STATIC",
+    "SUB",     "THEN",        "TYPE",   "WEND",   "WHILE",    "XOR",     "UINT",   "ULONG",     "USHORT",  "UCHAR",
+    "LONG",    "SINGLE",      "DOUBLE", "STRING", "HEADER",   "LIBRARY", "IPRINT", "hInst",     "hPrev",   "CmdLine",
+    "CmdShow", "WndMainProc", "iLoop",  "ppos",   "llen",     "sset",    "ddelay", "ttimer",    "oobject",
 };
 
 std::string ReadFile(const fs::path& path) {
@@ -78,8 +77,8 @@ std::string Lower(std::string text) {
 
 struct Figures {
     int files = 0, whole = 0, crashed = 0;
-    long functions = 0, named = 0, heads = 0, margin = 0, closed = 0, structures = 0, types = 0, lost = 0, commentCode = 0,
-         open = 0;
+    long functions = 0, named = 0, heads = 0, margin = 0, closed = 0, structures = 0, types = 0, lost = 0,
+         commentCode = 0, open = 0;
 
     void Add(const Figures& f) {
         files += f.files, whole += f.whole, crashed += f.crashed;
@@ -129,7 +128,8 @@ long CountOf(const std::string& text, std::string_view what) {
 
 void PrintRow(const std::string& name, const std::string& exit, const Figures& f) {
     std::printf("%-40s %5s %6ld %6ld %6ld %6ld %6ld %7ld %6ld %6ld %6ld %5ld\n", name.c_str(), exit.c_str(),
-                f.functions, f.named, f.heads, f.margin, f.closed, f.structures, f.types, f.lost, f.commentCode, f.open);
+                f.functions, f.named, f.heads, f.margin, f.closed, f.structures, f.types, f.lost, f.commentCode,
+                f.open);
 }
 
 Figures Check(const fs::path& xlat, const fs::path& file, const std::string& name, bool list) {
@@ -178,7 +178,9 @@ std::vector<fs::path> CFiles(const fs::path& path) {
     return files;
 }
 
-double Share(long part, long whole) { return whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 100.0; }
+double Share(long part, long whole) {
+    return whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 100.0;
+}
 
 }  // namespace
 
@@ -191,8 +193,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path xlat = args[0];
-    std::printf("%-40s %5s %6s %6s %6s %6s %6s %7s %6s %6s %6s %5s\n", "file", "exit", "funcs", "named", "heads", "margin",
-                "closed", "structs", "types", "lost", "c>code", "open");
+    std::printf("%-40s %5s %6s %6s %6s %6s %6s %7s %6s %6s %6s %5s\n", "file", "exit", "funcs", "named", "heads",
+                "margin", "closed", "structs", "types", "lost", "c>code", "open");
     Figures total;
     for (size_t i = 1; i < args.size(); ++i) {
         const fs::path path = args[i];
@@ -201,14 +203,16 @@ int main(int argc, char** argv) {
             continue;
         }
         for (const fs::path& file : CFiles(path)) {
-            const std::string name = fs::is_directory(path) ? fs::relative(file, path).string() : file.filename().string();
+            const std::string name =
+                fs::is_directory(path) ? fs::relative(file, path).string() : file.filename().string();
             total.Add(Check(xlat, file, name, list));
         }
     }
     PrintRow("total", "", total);
-    std::printf("files %d, whole %d, crashed %d; functions with a head of their name %.1f%%; heads at the margin "
-                "%.1f%%, closed %.1f%%; structures as TYPE blocks %.1f%%\n",
-                total.files, total.whole, total.crashed, Share(total.named, total.functions),
-                Share(total.margin, total.heads), Share(total.closed, total.heads), Share(total.types, total.structures));
+    std::printf(
+        "files %d, whole %d, crashed %d; functions with a head of their name %.1f%%; heads at the margin "
+        "%.1f%%, closed %.1f%%; structures as TYPE blocks %.1f%%\n",
+        total.files, total.whole, total.crashed, Share(total.named, total.functions), Share(total.margin, total.heads),
+        Share(total.closed, total.heads), Share(total.types, total.structures));
     return total.crashed ? 1 : 0;
 }

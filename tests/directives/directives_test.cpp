@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "directives/directives.hpp"
 #include "driver/passes.hpp"
-#include "lines/directives.hpp"
 
 namespace {
 

@@ -2,7 +2,7 @@
 //
 // The pre-pass has already moved whatever followed a "*/" onto a line of its
 // own, so a comment closer is only ever looked for at the end of a line.
-#include "lines/comments.hpp"
+#include "comments/comments.hpp"
 
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
@@ -45,8 +45,7 @@ size_t FindOutsideLiterals(std::string_view line, bool startsInString, IsMark is
 }
 
 size_t FindMarkOutsideLiterals(std::string_view line, std::string_view mark, bool startsInString) {
-    return FindOutsideLiterals(
-        line, startsInString, [&](size_t i) { return line.compare(i, mark.size(), mark) == 0; });
+    return FindOutsideLiterals(line, startsInString, [&](size_t i) { return line.compare(i, mark.size(), mark) == 0; });
 }
 
 // Where a trailing comment's first slash stands, or npos.
@@ -111,9 +110,7 @@ bool OpensUnclosedBlockComment(std::string_view line, bool startsInString) {
     return opener != npos && line.find("*/", opener + 2) == npos;
 }
 
-bool StartsLongBlockComment(std::string_view line) {
-    return StartsWith(line, "/*") && OpensUnclosedBlockComment(line);
-}
+bool StartsLongBlockComment(std::string_view line) { return StartsWith(line, "/*") && OpensUnclosedBlockComment(line); }
 
 void WriteLongBlockComment(Translator& t, std::string_view line) {
     std::string current = std::move(t.lineText);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 
 namespace {
 
@@ -17,15 +17,12 @@ std::string Pad(std::string code, size_t column) {
 
 class IndentOutputTest : public ::testing::TestWithParam<IndentCase> {};
 
-TEST_P(IndentOutputTest, IndentsAsExpected) {
-    EXPECT_EQ(xlat::IndentOutput(GetParam().input), GetParam().expected);
-}
+TEST_P(IndentOutputTest, IndentsAsExpected) { EXPECT_EQ(xlat::IndentOutput(GetParam().input), GetParam().expected); }
 
 const IndentCase kCases[] = {
     {"ElseAtTopLevelStays", "ELSE\nx\n", "ELSE\nx\n"},
     {"IfThenComment", "IF a THEN ' note\nb\nEND IF\n", Pad("IF a THEN", 59) + "' note\n   b\nEND IF\n"},
-    {"ContinuedIfEndingInThen", "IF a AND _\nb THEN\nc = 1\nEND IF\n",
-     "IF a AND _\n   b THEN\n   c = 1\nEND IF\n"},
+    {"ContinuedIfEndingInThen", "IF a AND _\nb THEN\nc = 1\nEND IF\n", "IF a AND _\n   b THEN\n   c = 1\nEND IF\n"},
     {"ContinuedIfTakenBack", "IF a AND _\nb THEN c = 1\nd = 2\n", "IF a AND _\nb THEN c = 1\nd = 2\n"},
     {"LoneEnd", "SUB Main\nEND\nend  \nEND SUB\n", "SUB Main\n   END\n   end\nEND SUB\n"},
     {"OnlyTheTranslatorsBlockWordsCount",
@@ -42,10 +39,10 @@ const IndentCase kCases[] = {
      "glBegin(GL_LINES)\n   glVertex2f(0,0)\nglEnd()\nglPushMatrix()\n   glNewList(1)\n      x\n   glEndList()\n"
      "glPopMatrix()\nGLBEGIN(1)\ny\n"},
     {"CommentColumns",
-     "a = 1 ' note\n" + std::string(65, 'b') + " ' long\n" + std::string(59, 'c') + "' at59\n" +
-         std::string(58, 'd') + "'x\n",
-     Pad("a = 1", 59) + "' note\n" + Pad(std::string(65, 'b'), 69) + "' long\n" +
-         Pad(std::string(59, 'c'), 69) + "' at59\n" + std::string(58, 'd') + " 'x\n"},
+     "a = 1 ' note\n" + std::string(65, 'b') + " ' long\n" + std::string(59, 'c') + "' at59\n" + std::string(58, 'd') +
+         "'x\n",
+     Pad("a = 1", 59) + "' note\n" + Pad(std::string(65, 'b'), 69) + "' long\n" + Pad(std::string(59, 'c'), 69) +
+         "' at59\n" + std::string(58, 'd') + " 'x\n"},
     {"HeaderBlocksHoldCTextThatOpensNothing",
      "SUB a\n$HEADER\n#define LOOPIT(n) \\\nwhile (n) { \\\ndo { n--; } while (0); }\n$HEADER\nx\nEND SUB\n",
      "SUB a\n   $HEADER\n   #define LOOPIT(n) \\\n   while (n) { \\\n   do { n--; } while (0); }\n   $HEADER\n"

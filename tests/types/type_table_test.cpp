@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lines/type_table.hpp"
+#include "types/type_table.hpp"
 
 using namespace xlat;
 

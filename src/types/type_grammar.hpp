@@ -83,8 +83,8 @@ inline bool IsTagWord(std::string_view word) { return word == "struct"sv || word
 
 // Words that begin a statement, not a declaration.
 inline bool IsStatementWord(std::string_view word) {
-    for (std::string_view statement : {"return"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "case"sv, "else"sv,
-                                       "do"sv, "goto"sv, "sizeof"sv, "typedef"sv})
+    for (std::string_view statement : {"return"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "case"sv, "else"sv, "do"sv,
+                                       "goto"sv, "sizeof"sv, "typedef"sv})
         if (word == statement) return true;
     return false;
 }
@@ -155,11 +155,9 @@ void LearnParameterTypes(Tokens& tokens) {
         if (!IsMark(tokens.At(i)) || !StartsName(tokens.At(i + 1))) continue;
         const std::string_view type = tokens.At(i + 1);
         if (IsTagWord(type)) continue;
-        if (StartsName(tokens.At(i + 2)) && IsMark(tokens.At(i + 3)) && type != "const"sv)
-            tokens.Learn(type);
+        if (StartsName(tokens.At(i + 2)) && IsMark(tokens.At(i + 3)) && type != "const"sv) tokens.Learn(type);
         const std::string_view mark = tokens.At(i + 2);
-        if ((mark == "*"sv || mark == "&"sv) && StartsName(tokens.At(i + 3)) &&
-            IsMark(tokens.At(i + 4)))
+        if ((mark == "*"sv || mark == "&"sv) && StartsName(tokens.At(i + 3)) && IsMark(tokens.At(i + 4)))
             tokens.Learn(type);
     }
 }
@@ -208,8 +206,10 @@ HeadShape FindHead(const Tokens& tokens) {
     if (!StartsName(first) || IsStatementWord(first)) return {};
     int open = close;
     for (int depth = 0; open >= 0; --open) {
-        if (tokens.At(open) == ")"sv) ++depth;
-        else if (tokens.At(open) == "("sv && --depth == 0) break;
+        if (tokens.At(open) == ")"sv)
+            ++depth;
+        else if (tokens.At(open) == "("sv && --depth == 0)
+            break;
     }
     if (open < 2 || !StartsName(tokens.At(open - 1)) || IsStatementWord(tokens.At(open - 1))) return {};
     for (int i = 0; i < open; ++i) {
@@ -222,8 +222,8 @@ HeadShape FindHead(const Tokens& tokens) {
 // Words in front of a head's name that say nothing about its type.
 inline bool IsHeadQualifier(std::string_view word) {
     for (std::string_view qualifier : {"static"sv, "extern"sv, "inline"sv, "__inline"sv, "__inline__"sv, "const"sv,
-                                       "volatile"sv, "register"sv, "__stdcall"sv, "_stdcall"sv, "__cdecl"sv,
-                                       "_cdecl"sv, "__fastcall"sv, "PASCAL"sv, "WINAPIV"sv, "FAR"sv, "NEAR"sv})
+                                       "volatile"sv, "register"sv, "__stdcall"sv, "_stdcall"sv, "__cdecl"sv, "_cdecl"sv,
+                                       "__fastcall"sv, "PASCAL"sv, "WINAPIV"sv, "FAR"sv, "NEAR"sv})
         if (word == qualifier) return true;
     return IsTagWord(word);
 }
@@ -260,8 +260,10 @@ std::vector<std::string_view> HeadPrefix(const Tokens& tokens, HeadShape head, i
         // compiler attributes.
         int open = i;
         for (int depth = 0; open >= 0; --open) {
-            if (tokens.At(open) == ")"sv) ++depth;
-            else if (tokens.At(open) == "("sv && --depth == 0) break;
+            if (tokens.At(open) == ")"sv)
+                ++depth;
+            else if (tokens.At(open) == "("sv && --depth == 0)
+                break;
         }
         const std::string_view macro = tokens.At(open - 1);
         if (open < 1 || macro == "__declspec"sv || macro == "__attribute__"sv) break;
@@ -274,8 +276,10 @@ std::vector<std::string_view> HeadPrefix(const Tokens& tokens, HeadShape head, i
         const std::string_view word = tokens.At(i);
         if (word == "*"sv) ++stars;
         if (!StartsName(word) || IsHeadQualifier(word)) continue;
-        if (IsCallingConvention(word)) convention = i;
-        else if (found < 0 || TypeLikeness(tokens, word) >= TypeLikeness(tokens, tokens.At(found))) found = i;
+        if (IsCallingConvention(word))
+            convention = i;
+        else if (found < 0 || TypeLikeness(tokens, word) >= TypeLikeness(tokens, tokens.At(found)))
+            found = i;
     }
     std::vector<std::string_view> prefix;
     if (found < 0) return prefix;

@@ -1,4 +1,4 @@
-#include "driver/command_line.hpp"
+#include "command/command_line.hpp"
 
 namespace xlat {
 

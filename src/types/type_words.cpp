@@ -5,7 +5,7 @@
 // BASIC words are renamed.
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
-#include "statements/type_grammar.hpp"
+#include "types/type_grammar.hpp"
 
 namespace xlat {
 
@@ -97,7 +97,7 @@ namespace {
 
 // Identifiers that would read as words of the BASIC dialect.
 constexpr std::string_view kRenames[][2] = {
-    {"loop", "iLoop"},  {"pos", "ppos"},     {"len", "llen"},       {"set", "sset"},
+    {"loop", "iLoop"},   {"pos", "ppos"},     {"len", "llen"},       {"set", "sset"},
     {"delay", "ddelay"}, {"timer", "ttimer"}, {"object", "oobject"},
 };
 
@@ -105,7 +105,13 @@ constexpr std::string_view kRenames[][2] = {
 // "timer." and "unsigned", in any letter case.
 bool MayBeRenamed(char c) {
     switch (c | 0x20) {  // ASCII letters in lower case; no other byte maps onto these
-        case 'd': case 'l': case 'o': case 'p': case 's': case 't': case 'u': return true;
+        case 'd':
+        case 'l':
+        case 'o':
+        case 'p':
+        case 's':
+        case 't':
+        case 'u': return true;
         default: return false;
     }
 }

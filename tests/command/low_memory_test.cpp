@@ -41,8 +41,8 @@ TEST(LowMemory, TheCommandReportsItAndKeepsTheOldOutput) {
     std::ofstream(dir / "big.bas", std::ios::binary) << "an earlier translation\n";
 
     // 20 MB of address space: enough to start, far too little for 5 MB of C.
-    const std::string command = "cd '" + dir.string() + "' && ulimit -v 20000 && exec '" XLAT_BINARY
-                                "' big.c > out.txt 2> err.txt";
+    const std::string command =
+        "cd '" + dir.string() + "' && ulimit -v 20000 && exec '" XLAT_BINARY "' big.c > out.txt 2> err.txt";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << "the command did not end by itself";
     EXPECT_EQ(WEXITSTATUS(status), 1);

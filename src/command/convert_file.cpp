@@ -1,10 +1,10 @@
-#include "driver/convert_file.hpp"
+#include "command/convert_file.hpp"
 
 #include <utility>
 
+#include "command/touch_ups.hpp"
 #include "driver/convert.hpp"
-#include "driver/indent.hpp"
-#include "driver/touch_ups.hpp"
+#include "indenter/indent.hpp"
 #include "runtime/platform.hpp"
 #include "runtime/strings.hpp"
 
@@ -79,16 +79,17 @@ int WriteResult(const std::string& argument, const Conversion& result, std::ostr
     }
     std::string indented = IndentOutput(result.text);
     if (!WriteFileAtomically(outName, indented)) return CantOpen(err, outName);
-    if (result.verdict == Verdict::OpenBlocks) WriteOpenBlocks(argument, result, out);
-    else out << "xlat : " << stem << " converted to " << outName << "\n";
+    if (result.verdict == Verdict::OpenBlocks)
+        WriteOpenBlocks(argument, result, out);
+    else
+        out << "xlat : " << stem << " converted to " << outName << "\n";
     out << "Indenting: " << MCase(outName) << "\n";
     return result.verdict == Verdict::Converted ? 0 : 1;
 }
 
 }  // namespace
 
-int ConvertFile(const std::string& argument, const ConvertOptions& options, std::ostream& out,
-                std::ostream& err) {
+int ConvertFile(const std::string& argument, const ConvertOptions& options, std::ostream& out, std::ostream& err) {
     const std::string stem = StemOf(argument);
     const std::string outName = stem + ".bas";
     if (!Exist(argument)) {

@@ -31,8 +31,7 @@ bool AppendTypeNames(const std::string& path, std::string& names);
 
 // Converts the C file named by `argument`; returns the exit code. Messages go
 // to `out` (standard output) and `err` (standard error).
-int ConvertFile(const std::string& argument, const ConvertOptions& options, std::ostream& out,
-                std::ostream& err);
+int ConvertFile(const std::string& argument, const ConvertOptions& options, std::ostream& out, std::ostream& err);
 
 // Converts C text read from standard input: the indented BASIC goes to
 // `text`, every message to `messages`; no file is written. Returns the exit

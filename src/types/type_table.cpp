@@ -1,4 +1,4 @@
-#include "lines/type_table.hpp"
+#include "types/type_table.hpp"
 
 #include <algorithm>
 #include <iterator>
@@ -9,12 +9,10 @@ namespace xlat {
 
 namespace {
 constexpr std::string_view kBuiltInTypes[] = {
-    "BOOL",    "bool",     "char",    "UCHAR",   "int",      "UINT",     "float",      "double",
-    "WORD",    "DWORD",    "short",   "USHORT",  "long",     "ULONG",    "PCHAR",      "LPWORD",
-    "LPSTR",   "__int64",  "void",    "HBITMAP", "HACCEL",   "HANDLE",   "HPEN",       "MSG",
-    "HWND",    "HRESULT",  "RECT",    "size_t",  "LPARAM",   "WPARAM",   "INTEGER",    "WNDCLASS",
-    "WNDCLASSEX", "VARIANT", "va_list", "HINSTANCE", "HDC"};
-
+    "BOOL",    "bool",     "char",       "UCHAR",   "int",     "UINT",      "float", "double",  "WORD",   "DWORD",
+    "short",   "USHORT",   "long",       "ULONG",   "PCHAR",   "LPWORD",    "LPSTR", "__int64", "void",   "HBITMAP",
+    "HACCEL",  "HANDLE",   "HPEN",       "MSG",     "HWND",    "HRESULT",   "RECT",  "size_t",  "LPARAM", "WPARAM",
+    "INTEGER", "WNDCLASS", "WNDCLASSEX", "VARIANT", "va_list", "HINSTANCE", "HDC"};
 
 const NameSet& BuiltInSet() {
     static const NameSet set = [] {

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "driver/touch_ups.hpp"
+#include "command/touch_ups.hpp"
 
 namespace {
 

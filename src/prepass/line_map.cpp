@@ -1,4 +1,4 @@
-#include "driver/line_map.hpp"
+#include "prepass/line_map.hpp"
 
 #include "prepass/char_finder.hpp"
 #include "prepass/literal_tracker.hpp"
@@ -34,8 +34,7 @@ std::vector<long> MapNormalisedLines(std::string_view source) {
         if (c == '}') {
             // "}", blanks, a line break, blanks and "while" become one line.
             size_t next = AfterLineBreak(source, SkipBlanks(source, i + 1));
-            if (next != std::string_view::npos &&
-                source.substr(SkipBlanks(source, next), 5) == "while") {
+            if (next != std::string_view::npos && source.substr(SkipBlanks(source, next), 5) == "while") {
                 ++line;
                 i = next;
                 continue;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
-#include "driver/type_scan.hpp"
+#include "types/type_scan.hpp"
 
 using namespace xlat;
 
@@ -59,11 +59,11 @@ TEST(RecognizeTypeWords, LearnsTypeNamesFromDeclarations) {
     EXPECT_FALSE(t.IsTypeName("static"));
     EXPECT_TRUE(t.IsTypeName("goto"));
     EXPECT_TRUE(t.IsTypeName("REF"));
-    for (const char* line : {"return x;", "x = y;", "enum E e;", "struct S s;", "else x;",
-                             "case A b:", "const K k;", "typedef T u;", "f(x);", "Z *;", "p = 1;"})
+    for (const char* line : {"return x;", "x = y;", "enum E e;", "struct S s;", "else x;", "case A b:", "const K k;",
+                             "typedef T u;", "f(x);", "Z *;", "p = 1;"})
         Normalise(t, line);
-    for (const char* name : {"return", "x", "enum", "struct", "else", "case", "const", "K",
-                             "typedef", "T", "f", "Z", "p"})
+    for (const char* name :
+         {"return", "x", "enum", "struct", "else", "case", "const", "K", "typedef", "T", "f", "Z", "p"})
         EXPECT_FALSE(t.IsTypeName(name)) << name;
     // The tag of an enum is its type; a name may begin with "_".
     EXPECT_TRUE(t.IsTypeName("E"));
@@ -148,16 +148,45 @@ TEST(RenameIdentifiers, FoldsUnsignedInOtherLetterCases) {
 // same names in the same order.
 TEST(TypeScan, LearnsWhatTheTypeWordPassLearns) {
     const std::vector<std::string> lines = {
-        "FILE *fp;", "HFONT font;", "static MYTYPE v;", "goto done;", "REF &r = x;", "x = y;", "return x;",
-        "int f(FOO a);", "int f(FOO a)", "void paint(HDC dc, COLORREF c, LPFOO * p, REF & r) {",
-        "void save(FILE *fp, const char *s)", "LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l)",
-        "int g(_FOO x, const BAR y)", "HOOK (*cb)(WIDGET w, EVENT *e);", "unsigned long int count;",
-        "unsigned short int u;", "long int n;", "signed char c;", "const BYTE *data;", "const K k;",
-        "enum E e;", "else x;", "case A b:", "_int64 x;", "GLint x;", "u8 g(const char *s, int n);",
-        "ULONG int big;", "USHORT int small;", "void f(struct term *p, union u v, enum e w)",
-        "static struct pollfd list[8];", "extern union cell c;", "enum color c;", "union u {",
-        "unsigned int g(struct a *p) {", "struct action *sort(ap)", "API_EXPORT int f(FOO a) {",
-        "DECL(struct item *) item_new(const char *name) {", "const num *f(int p) {", "_GLFWwindow *make(void) {",
+        "FILE *fp;",
+        "HFONT font;",
+        "static MYTYPE v;",
+        "goto done;",
+        "REF &r = x;",
+        "x = y;",
+        "return x;",
+        "int f(FOO a);",
+        "int f(FOO a)",
+        "void paint(HDC dc, COLORREF c, LPFOO * p, REF & r) {",
+        "void save(FILE *fp, const char *s)",
+        "LRESULT CALLBACK WndProc(HWND h, UINT m, WPARAM w, LPARAM l)",
+        "int g(_FOO x, const BAR y)",
+        "HOOK (*cb)(WIDGET w, EVENT *e);",
+        "unsigned long int count;",
+        "unsigned short int u;",
+        "long int n;",
+        "signed char c;",
+        "const BYTE *data;",
+        "const K k;",
+        "enum E e;",
+        "else x;",
+        "case A b:",
+        "_int64 x;",
+        "GLint x;",
+        "u8 g(const char *s, int n);",
+        "ULONG int big;",
+        "USHORT int small;",
+        "void f(struct term *p, union u v, enum e w)",
+        "static struct pollfd list[8];",
+        "extern union cell c;",
+        "enum color c;",
+        "union u {",
+        "unsigned int g(struct a *p) {",
+        "struct action *sort(ap)",
+        "API_EXPORT int f(FOO a) {",
+        "DECL(struct item *) item_new(const char *name) {",
+        "const num *f(int p) {",
+        "_GLFWwindow *make(void) {",
     };
     const TypeTable builtIn;
     for (const std::string& line : lines) {

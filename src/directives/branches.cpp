@@ -5,8 +5,8 @@
 // directive, and the stack the last branch leaves is the one that goes on.
 #include <algorithm>
 
+#include "directives/directives.hpp"
 #include "driver/translator.hpp"
-#include "lines/directives.hpp"
 
 namespace xlat {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "comments/comments.hpp"
 #include "driver/passes.hpp"
-#include "lines/comments.hpp"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "driver/type_scan.hpp"
+#include "types/type_scan.hpp"
 
 #include <algorithm>
 #include <array>
 #include <unordered_set>
 
-#include "lines/type_table.hpp"
 #include "runtime/strings.hpp"
-#include "statements/type_grammar.hpp"
+#include "types/type_grammar.hpp"
+#include "types/type_table.hpp"
 
 namespace xlat {
 
@@ -119,8 +119,10 @@ private:
         std::string_view word = TrimView(line.substr(1));
         const bool opens = StartsWith(word, "if");
         if (deadDepth_ > 0) {
-            if (opens) ++deadDepth_;
-            else if (StartsWith(word, "endif") || (deadDepth_ == 1 && (StartsWith(word, "else") || StartsWith(word, "elif"))))
+            if (opens)
+                ++deadDepth_;
+            else if (StartsWith(word, "endif") ||
+                     (deadDepth_ == 1 && (StartsWith(word, "else") || StartsWith(word, "elif"))))
                 --deadDepth_;
             return;
         }

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/convert_file.hpp"
+#include "command/convert_file.hpp"
 #include "runtime/strings.hpp"
 #include "test_dir.hpp"
 
@@ -15,9 +15,7 @@ namespace {
 
 class ConvertFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = NewTestDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
+    void SetUp() override { dir_ = NewTestDir(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
     void TearDown() override {
         // Read-only files (a read-only source and its backup) cannot be
         // removed everywhere; make them writable first.
@@ -77,8 +75,8 @@ TEST_F(ConvertFileTest, ConvertsBesideTheSourceAndReportsIt) {
     ASSERT_EQ(Run(Path("prog.c")), 0);
     EXPECT_EQ(ReadOutput("prog.bas"), "x = a BAND b BOR c\n");
     std::string stem = Path("prog");
-    EXPECT_EQ(out_.str(), "xlat : " + stem + " converted to " + stem + ".bas\nIndenting: " +
-                              MCase(stem + ".bas") + "\n");
+    EXPECT_EQ(out_.str(),
+              "xlat : " + stem + " converted to " + stem + ".bas\nIndenting: " + MCase(stem + ".bas") + "\n");
     EXPECT_EQ(ReadFile("prog(c).BAK"), "x = a & b | c;\n");
     EXPECT_FALSE(fs::exists(Path("prog.out")));
 }
@@ -151,7 +149,8 @@ TEST_F(ConvertFileTest, EveryStopSaysWhereAndWhy) {
     const Stop stops[] = {
         {"x = 1;\n/* open\nstill open\n", "Sorry: We got lost formating comments", "(2): block comment not closed"},
         {"x = 1;\ny = a +\n", "Sorry. Got Lost trying to format source", "(2): statement not finished at end of file"},
-        {"x = 1;\nfor (i = 0;\n", "Sorry. Got Lost trying to format source", "(2): for header not closed at end of file"},
+        {"x = 1;\nfor (i = 0;\n", "Sorry. Got Lost trying to format source",
+         "(2): for header not closed at end of file"},
     };
     for (const Stop& stop : stops) {
         WriteFile("s.c", stop.source);

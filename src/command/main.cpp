@@ -2,8 +2,8 @@
 #include <iostream>
 #include <new>
 
-#include "driver/command_line.hpp"
-#include "driver/convert_file.hpp"
+#include "command/command_line.hpp"
+#include "command/convert_file.hpp"
 #include "runtime/platform.hpp"
 
 namespace {
@@ -17,8 +17,10 @@ std::vector<std::string> FilesToConvert(const std::vector<std::string>& words) {
         std::vector<std::string> matches;
         if (xlat::ExpandsWildcards() && word.find_first_of("*?") != std::string::npos)
             matches = xlat::MatchingFiles(word);
-        if (matches.empty()) files.push_back(word);
-        else files.insert(files.end(), matches.begin(), matches.end());
+        if (matches.empty())
+            files.push_back(word);
+        else
+            files.insert(files.end(), matches.begin(), matches.end());
     }
     return files;
 }

@@ -1,4 +1,4 @@
-#include "driver/touch_ups.hpp"
+#include "command/touch_ups.hpp"
 
 #include <algorithm>
 #include <vector>
@@ -22,7 +22,8 @@ std::string RawLineNote(const std::string& text) {
     const std::string_view c = std::string_view(text).substr(1);
     if (StartsWith(c, "#")) {
         const std::string word(c.substr(0, c.find(' ')));
-        return "\"" + word + "\" kept as C behind \"!\": BASIC cannot test this condition; "
+        return "\"" + word +
+               "\" kept as C behind \"!\": BASIC cannot test this condition; "
                "rewrite it with $IF or $IFDEF, or keep only the branch you need";
     }
     if (c == "}") return "end of a block kept as C behind \"!\": close it as you rewrite the line that opened it";

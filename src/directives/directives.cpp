@@ -1,6 +1,6 @@
 // The preprocessor passes: #include lines, and the conditional-compilation
 // directives that become the dialect's own "$IF" family.
-#include "lines/directives.hpp"
+#include "directives/directives.hpp"
 
 #include <array>
 #include <utility>
@@ -14,12 +14,11 @@ namespace {
 
 // Headers whose declarations the BASIC dialect already has: dropped.
 constexpr std::array<std::string_view, 18> kDroppedHeaders = {
-    "#include <windows.h>", "#include <windowsx.h>", "#include <commctrl.h>",
-    "#include <mmsystem.h>", "#include <shellapi.h>", "#include <shlobj.h>",
-    "#include <winsock2.h>", "#include <richedit.h>", "#include <conio.h>",
-    "#include <ctype.h>",    "#include <math.h>",    "#include <stdio.h>",
-    "#include <string.h>",   "#include <stddef.h>",  "#include <stdlib.h>",
-    "#include <setjmp.h>",   "#include <time.h>",    "#include <stdarg.h>",
+    "#include <windows.h>",  "#include <windowsx.h>", "#include <commctrl.h>", "#include <mmsystem.h>",
+    "#include <shellapi.h>", "#include <shlobj.h>",   "#include <winsock2.h>", "#include <richedit.h>",
+    "#include <conio.h>",    "#include <ctype.h>",    "#include <math.h>",     "#include <stdio.h>",
+    "#include <string.h>",   "#include <stddef.h>",   "#include <stdlib.h>",   "#include <setjmp.h>",
+    "#include <time.h>",     "#include <stdarg.h>",
 };
 
 struct LibraryHeader {

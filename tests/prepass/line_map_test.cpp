@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "driver/convert.hpp"
-#include "driver/line_map.hpp"
+#include "prepass/line_map.hpp"
 #include "prepass/normalise.hpp"
 
 using namespace xlat;
@@ -29,15 +29,15 @@ TEST(LineMap, HasOneEntryPerNormalisedLine) {
     sources.push_back(std::string("a;\0\nb;\n", 7));  // the source ends at a NUL byte
     std::mt19937 random(7);
     // Quotes, apostrophes and backslashes make literals, whose "*/" is text.
-    const char pieces[][8] = {"}", " ", "\n", "\r\n", "while", "*/", "*", "/", "x", ";", "{", "\r", "\"", "'", "\\", "//"};
+    const char pieces[][8] = {"}", " ", "\n", "\r\n", "while", "*/", "*",  "/",
+                              "x", ";", "{",  "\r",   "\"",    "'",  "\\", "//"};
     for (int n = 0; n < 4000; ++n) {
         std::string text;
         for (int k = 0; k < 12; ++k) text += pieces[random() % std::size(pieces)];
         sources.push_back(text);
     }
     for (const std::string& source : sources) {
-        EXPECT_EQ(static_cast<long>(MapNormalisedLines(source).size()), LineCount(NormaliseSource(source)))
-            << source;
+        EXPECT_EQ(static_cast<long>(MapNormalisedLines(source).size()), LineCount(NormaliseSource(source))) << source;
     }
 }
 

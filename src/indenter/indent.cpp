@@ -1,7 +1,7 @@
 // The output indenter: the translation writes every BASIC line flush left;
 // this re-indents the finished text by the words that open and close blocks
 // and moves trailing comments onto a column grid.
-#include "driver/indent.hpp"
+#include "indenter/indent.hpp"
 
 #include <algorithm>
 #include <initializer_list>
@@ -170,9 +170,7 @@ private:
                 if (!levels_.empty() && levels_.back()) levels_.pop_back();
                 return Indent();
             case Mark::Else:
-            case Mark::ElseIf:
-                DropGlLevels();
-                return Indent() >= kIndentWidth ? Indent() - kIndentWidth : Indent();
+            case Mark::ElseIf: DropGlLevels(); return Indent() >= kIndentWidth ? Indent() - kIndentWidth : Indent();
             case Mark::None: break;
         }
         return before;
@@ -189,8 +187,10 @@ private:
         }
         if (groups_.empty()) return Indent();  // no opening line: changes nothing
         const long opening = kIndentWidth * static_cast<long>(groups_.back().size());
-        if (group == Group::Branch) levels_ = groups_.back();
-        else groups_.pop_back();
+        if (group == Group::Branch)
+            levels_ = groups_.back();
+        else
+            groups_.pop_back();
         return opening;
     }
 
