@@ -311,6 +311,21 @@ bool EndsStatement(std::string_view token) {
     return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv;
 }
 
+// Whether the line starting with `first` is a statement before a case or
+// default label on the next input line that holds anything. No statement
+// goes on into a label, so a line before one that looks unfinished (a macro
+// used as a statement, `FALLTHROUGH` or `CHECK(x)` without a ";") is a
+// statement of its own; a label before a label is joined with it into one
+// list. Nothing is consumed.
+bool LabelFollows(Translator& t, std::string_view first) {
+    if (first == "case"sv || first == "default"sv) return false;
+    const LineSource::Mark mark = t.in.Position();
+    std::string_view line;
+    while (!t.AtEnd() && (line = TrimView(t.in.ReadLineView())).empty()) {}
+    t.in.Rewind(mark);
+    return BeginsWithWord(line, "case") || BeginsWithWord(line, "default");
+}
+
 // A line that starts a declaration or a definition: a type name, a storage
 // word, struct, const or inline.
 bool StartsDefinition(const Translator& t, std::string_view first) {
@@ -408,7 +423,7 @@ int SplitStatement(Translator& t) {
     const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
     const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
     if (StartsWith(first, "#")) return 1;
-    if (!pieces.empty() && !EndsStatement(last)) return JoinStatementLines(t);
+    if (!pieces.empty() && !EndsStatement(last) && !LabelFollows(t, first)) return JoinStatementLines(t);
     if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
         // The whole line is cut as it always is.
         t.lineText += ' ';
@@ -417,7 +432,7 @@ int SplitStatement(Translator& t) {
         return SplitStatement(t);
     }
     if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
-    if (last == ")"sv) {
+    if (last == ")"sv && !LabelFollows(t, first)) {
         const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
         if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::ControlHeader);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);

@@ -83,8 +83,8 @@ inline bool IsTagWord(std::string_view word) { return word == "struct"sv || word
 
 // Words that begin a statement, not a declaration.
 inline bool IsStatementWord(std::string_view word) {
-    for (std::string_view statement : {"return"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "case"sv, "else"sv, "do"sv,
-                                       "goto"sv, "sizeof"sv, "typedef"sv})
+    for (std::string_view statement : {"return"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "case"sv, "default"sv,
+                                       "else"sv, "do"sv, "break"sv, "continue"sv, "goto"sv, "sizeof"sv, "typedef"sv})
         if (word == statement) return true;
     return false;
 }
@@ -185,7 +185,9 @@ void LearnFromDeclaration(Tokens& tokens) {
         LearnParameterTypes(tokens);
     }
     if (tokens.At(name) == "*"sv || tokens.At(name) == "&"sv) ++name;
-    if (!StartsName(tokens.At(name))) return;
+    // `MACRO case 2 :` (a macro statement joined with the label after it)
+    // declares nothing.
+    if (!StartsName(tokens.At(name)) || IsStatementWord(tokens.At(name))) return;
     tokens.Learn(tokens.At(type));
     if (StartsName(tokens.At(name + 1))) ++name;
     // A definition head, not a prototype, teaches its parameter types.
