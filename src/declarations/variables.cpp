@@ -107,6 +107,9 @@ void StarsToPtr(Translator& t) {
 }  // namespace
 
 int TranslateDeclaration(Translator& t) {
+    // A type name alone is no declaration: a macro used as a statement
+    // whose name was taken for a type.
+    if (t.lastToken < 1) return 1;
     if (!IsVoidOrStorage(t.TokAt(0)) && !t.IsTypeName(t.TokAt(0))) return 1;
     // `list = create(value);` is an assignment even when list names a type.
     if (t.TokAt(1) == "="sv) return 1;

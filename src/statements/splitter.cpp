@@ -256,6 +256,45 @@ bool ShapeJoinedLine(std::string_view line, bool openLiteral, std::string& code,
     return HoldsNoMarks(code);
 }
 
+// The name characters at the start of `text` (after blanks).
+std::string_view LeadingWord(std::string_view text) {
+    text = TrimView(text);
+    size_t end = 0;
+    while (end < text.size() && IsNameChar(text[end])) ++end;
+    return text.substr(0, end);
+}
+
+// Whether `text`, which looks unfinished, is a statement of its own because
+// the next input line that holds code begins a statement: with a label, a
+// control word or a jump (blank, "//" and directive lines passed over). No
+// expression goes on into those words, so the text is a macro used as a
+// statement (`FALLTHROUGH`, `CHECK(x)` without a ";"). So is a lone word
+// that is no type or storage word before another lone word (two such
+// macros in a row). A label before a label is joined with it into one list,
+// and the header of a braceless if, while, for or switch with its body.
+// Nothing is consumed.
+bool StatementFollows(Translator& t, std::string_view text) {
+    const std::string_view first = LeadingWord(text);
+    for (std::string_view word : {"case"sv, "default"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "else"sv})
+        if (first == word) return false;
+    const LineSource::Mark mark = t.in.Position();
+    std::string_view line;
+    while (!t.AtEnd()) {
+        line = TrimView(t.in.ReadLineView());
+        if (!line.empty() && line[0] != '#' && !StartsWith(line, "//")) break;
+        line = {};
+    }
+    t.in.Rewind(mark);
+    for (std::string_view word : {"case"sv, "default"sv, "if"sv, "while"sv, "for"sv, "switch"sv, "do"sv, "else"sv,
+                                  "return"sv, "break"sv, "continue"sv, "goto"sv})
+        if (BeginsWithWord(line, word)) return true;
+    const auto lone = [](std::string_view words) {
+        return !words.empty() && LeadingWord(words).size() == TrimView(words).size();
+    };
+    return lone(text) && lone(line) && !t.IsTypeName(first) && !IsVoidOrStorage(first) &&
+           !type_grammar::IsHeadQualifier(first);
+}
+
 // Joins the lines of an unfinished statement; see above.
 int JoinStatementLines(Translator& t) {
     if (!t.joinShortcut || !IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::GoesOn);
@@ -291,7 +330,13 @@ int JoinStatementLines(Translator& t) {
                     openLiteral = openLiteral != HoldsOddQuotes(code);
                 }
                 if (hasComment) t.lineComment = std::move(comment);
-                if (!IsTrimSpace(joined.back()) && joined.back() != '/') continue;
+                if (!IsTrimSpace(joined.back()) && joined.back() != '/') {
+                    if (!StatementFollows(t, joined)) continue;
+                    // A statement of its own, as the splitter finds when the
+                    // text comes back to it as a line.
+                    t.pendingText = std::move(joined);
+                    return 0;
+                }
                 t.lineText = std::move(joined);
                 return JoinWithNextLine(t, Join::GoesOn);
             }
@@ -309,21 +354,6 @@ int JoinStatementLines(Translator& t) {
 
 bool EndsStatement(std::string_view token) {
     return token == ")"sv || token == "{"sv || token == "}"sv || token == ";"sv;
-}
-
-// Whether the line starting with `first` is a statement before a case or
-// default label on the next input line that holds anything. No statement
-// goes on into a label, so a line before one that looks unfinished (a macro
-// used as a statement, `FALLTHROUGH` or `CHECK(x)` without a ";") is a
-// statement of its own; a label before a label is joined with it into one
-// list. Nothing is consumed.
-bool LabelFollows(Translator& t, std::string_view first) {
-    if (first == "case"sv || first == "default"sv) return false;
-    const LineSource::Mark mark = t.in.Position();
-    std::string_view line;
-    while (!t.AtEnd() && (line = TrimView(t.in.ReadLineView())).empty()) {}
-    t.in.Rewind(mark);
-    return BeginsWithWord(line, "case") || BeginsWithWord(line, "default");
 }
 
 // A line that starts a declaration or a definition: a type name, a storage
@@ -423,7 +453,7 @@ int SplitStatement(Translator& t) {
     const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
     const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
     if (StartsWith(first, "#")) return 1;
-    if (!pieces.empty() && !EndsStatement(last) && !LabelFollows(t, first)) return JoinStatementLines(t);
+    if (!pieces.empty() && !EndsStatement(last) && !StatementFollows(t, t.lineText)) return JoinStatementLines(t);
     if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
         // The whole line is cut as it always is.
         t.lineText += ' ';
@@ -432,7 +462,7 @@ int SplitStatement(Translator& t) {
         return SplitStatement(t);
     }
     if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
-    if (last == ")"sv && !LabelFollows(t, first)) {
+    if (last == ")"sv && !StatementFollows(t, t.lineText)) {
         const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
         if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::ControlHeader);
         if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);
