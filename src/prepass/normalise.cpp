@@ -212,6 +212,71 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
     text.resize(write);
 }
 
+// A block comment that opens after code and closes on a later line
+// (`#define LIMIT 5  /* retries` ... `*/`): its first line becomes a
+// trailing "//" comment of the code, and "/*" takes the place of the blanks
+// in front of the next line, so that the rest is a block comment at the
+// start of its lines, as
+// the comment pass reads them. Otherwise the comment's lines would be taken
+// for code. The lines stay as many as they were.
+void SplitCommentsAfterCode(std::string& text) {
+    enum class In { Code, String, Char, LineComment };
+    std::vector<std::size_t> opens;  // the "/*" to split
+    In in = In::Code;
+    bool codeOnLine = false;
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\n') {
+            in = In::Code;  // literals and "//" comments end with the line
+            codeOnLine = false;
+            continue;
+        }
+        if (in == In::LineComment) continue;
+        if (in == In::String || in == In::Char) {
+            if (c == '\\')
+                ++i;
+            else if (c == (in == In::String ? '"' : '\''))
+                in = In::Code;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && text[i + 1] == '/') {
+            in = In::LineComment;
+        } else if (c == '/' && i + 1 < n && text[i + 1] == '*') {
+            const std::size_t close = text.find("*/", i + 2);
+            if (close == std::string::npos) break;  // left for the comment pass to report
+            const std::size_t lineEnd = text.find('\n', i + 2);
+            const bool spansLines = lineEnd < close;
+            if (codeOnLine && spansLines) opens.push_back(i);
+            if (spansLines) codeOnLine = false;
+            i = close + 1;
+        } else if (c == '"') {
+            in = In::String;
+            codeOnLine = true;
+        } else if (c == '\'') {
+            in = In::Char;
+            codeOnLine = true;
+        } else if (c != ' ' && c != '\t' && c != '\r') {
+            codeOnLine = true;
+        }
+    }
+    if (opens.empty()) return;
+    std::string result;
+    result.reserve(n + 2 * opens.size());
+    std::size_t copied = 0;
+    for (const std::size_t open : opens) {
+        const std::size_t next = text.find('\n', open) + 1;  // the comment runs on, so a line follows
+        result.append(text, copied, open - copied);
+        result += "//";
+        result.append(text, open + 2, next - open - 2);
+        result += "/*";
+        copied = text.find_first_not_of(" \t", next);  // the blanks in front go
+        if (copied == std::string::npos) copied = n;
+    }
+    result.append(text, copied, std::string::npos);
+    text.swap(result);
+}
+
 }  // namespace
 
 const NormaliseRule& GetNormaliseRule(int index) { return kRules.at(static_cast<std::size_t>(index)); }
@@ -232,6 +297,7 @@ std::string NormaliseSource(std::string_view source) {
     std::string spare;
     for (int i = 0; i < kNormaliseRuleCount; ++i) ApplyRule(i, text, spare);
     ReplaceEscapedQuotesLeft(text);
+    SplitCommentsAfterCode(text);
     // Remove the line break put in front (the rules always keep it there).
     text.erase(0, text.size() >= 2 ? 2 : text.size());
     return text;

@@ -15,8 +15,10 @@ namespace xlat {
 // text no longer changes, so that a run of escaped quotes loses every one of
 // them), a scan of the text as C turns each escaped double quote still
 // inside a string literal into a backtick as rule 5 does (rule 5 misses one
-// after an escaped backslash), and the two characters in front are removed
-// again.
+// after an escaped backslash), a block comment that opens after code and
+// runs over several lines is split (its first line becomes a "//" comment of
+// the code, and the rest a block comment from the start of the next line),
+// and the two characters in front are removed again.
 std::string NormaliseSource(std::string_view source);
 
 // The six rules (pattern and template, placeholders already replaced), in the
