@@ -207,22 +207,28 @@ void TranslateSideBySide(std::vector<Part>& parts, std::string_view text, unsign
 // before it, or is translated again from there. Every output is freed as
 // soon as it is copied.
 Conversion JoinParts(std::vector<Part>& parts, size_t knownTypes, const std::vector<long>& sourceLines) {
-    std::string written;  // the output of the parts before `current`
-    if (parts.size() > 1) {
-        size_t total = 0;
-        for (const Part& part : parts) total += part.t.out.size();
-        // The first part's output is where the others are appended.
-        written.swap(parts[0].t.out);
-        written.reserve(total);
-    }
+    // The output of the parts before `current`. A translator keeps its own
+    // output while it goes on into the next part: a TYPE block still open
+    // there rewrites the lines it wrote before.
+    std::string written;
+    size_t total = 0;
+    for (const Part& part : parts) total += part.t.out.size();
+    const auto handOver = [&](std::string& out) {
+        if (written.empty()) {
+            written.swap(out);
+            written.reserve(total);
+        } else {
+            written += out;
+            std::string().swap(out);
+        }
+    };
     size_t partsKept = 0;
     Conversion result;
     Part* current = &parts[0];
     for (size_t k = 1; k < parts.size() && !current->fatal && !current->failure; ++k) {
         Part& next = parts[k];
-        written += current->t.out;
-        std::string().swap(current->t.out);
-        if (CanTakeOver(*current, next, written.size(), knownTypes)) {
+        if (CanTakeOver(*current, next, written.size() + current->t.out.size(), knownTypes)) {
+            handOver(current->t.out);
             const std::vector<std::string>& names = current->t.types.Names();
             next.t.types.EndPresuming();
             for (size_t i = knownTypes; i < names.size(); ++i) next.t.types.Add(names[i]);
@@ -238,10 +244,7 @@ Conversion JoinParts(std::vector<Part>& parts, size_t knownTypes, const std::vec
     if (current->failure) std::rethrow_exception(current->failure);
 
     Translator& t = current->t;
-    if (written.empty())
-        written.swap(t.out);
-    else
-        written += t.out;
+    handOver(t.out);
     result = FinishConversion(std::move(result), t, std::move(written), current->fatal, sourceLines);
     result.partsKept = partsKept;
     return result;

@@ -94,7 +94,7 @@ std::vector<Input> Inputs() {
     std::string all;
     for (const fs::path& dir : {tests / "e2e" / "cases", tests / ".." / "fuzz" / "regressions"}) {
         for (const auto& entry : fs::directory_iterator(dir)) {
-            if (entry.path().extension() != ".c") continue;
+            if (dir.filename() == "cases" && entry.path().extension() != ".c") continue;
             fs::path dat = entry.path();
             dat.replace_extension(".dat");
             inputs.push_back({entry.path().filename().string(), ReadFileText(entry.path()),
