@@ -4,10 +4,12 @@
 #include "indenter/indent.hpp"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <vector>
 
 #include "parallel/side_by_side.hpp"
+#include "prepass/char_finder.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -33,17 +35,24 @@ size_t FindWord(std::string_view text, std::string_view lower) {
     return std::string_view::npos;
 }
 
-// The code part of a line: the text before its first apostrophe, without
-// trailing blanks.
-std::string_view CodePart(std::string_view line) {
-    line = line.substr(0, line.find('\''));
+// The code part of a line: the text before its first apostrophe (at
+// `apostrophe`, npos for none), without trailing blanks.
+std::string_view CodePart(std::string_view line, size_t apostrophe) {
+    line = line.substr(0, apostrophe);
     while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
     return line;
 }
 
-bool IsWordChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
+// Letters, digits and "_", looked up by character code.
+constexpr auto kWordChars = [] {
+    std::array<bool, 256> word{};
+    for (int c = 0; c < 256; ++c)
+        word[static_cast<size_t>(c)] =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    return word;
+}();
+
+bool IsWordChar(char c) { return kWordChars[static_cast<unsigned char>(c)]; }
 
 // The word at the start of `text`.
 std::string_view LeadingWord(std::string_view text) {
@@ -119,11 +128,19 @@ public:
     bool AtStart() const { return levels_.empty() && !continued_ && !inHeader_ && groups_.empty(); }
 
     // Appends the re-indented line (without its line end) to `out`.
-    void IndentLine(std::string_view rawLine, std::string& out) {
+    // `apostrophe` and `hash` are the places in `rawLine` of its first "'"
+    // and first "#", npos for none.
+    void IndentLine(std::string_view rawLine, size_t apostrophe, size_t hash, std::string& out) {
         // Earlier indentation is discarded; a blank line stays empty and
         // changes nothing.
         const std::string_view line = TrimView(rawLine);
         if (line.empty()) return;
+        // Trimming takes blanks only: both marks stay in the line.
+        const size_t trimmed = static_cast<size_t>(line.data() - rawLine.data());
+        if (apostrophe != std::string_view::npos) apostrophe -= trimmed;
+        const std::string_view code = CodePart(line, apostrophe);
+        // A "#" in the code part stands before the first apostrophe.
+        const bool codeHoldsHash = hash != std::string_view::npos && hash - trimmed < apostrophe;
         // Between two "$HEADER" lines stands C text kept as it is: its words
         // open and close no BASIC block.
         const bool headerLine = line == "$HEADER";
@@ -134,12 +151,11 @@ public:
         if (group != Group::None) {
             column = PlaceConditional(group);
         } else {
-            column = Place(counted ? DecideMark(line) : Mark::None);
-            if (!inHeader_ && !headerLine && line.find('#') != std::string_view::npos)
-                PlaceDirectivesWithin(CodePart(line));
+            column = Place(counted ? DecideMark(line, code) : Mark::None);
+            if (!inHeader_ && !headerLine && codeHoldsHash) PlaceDirectivesWithin(code);
         }
-        out.append(static_cast<size_t>(column), ' ');
-        AppendAligningComment(line, column, out);
+        if (column > 0) out.append(static_cast<size_t>(column), ' ');
+        AppendAligningComment(line, apostrophe, code, column, out);
     }
 
 private:
@@ -209,26 +225,41 @@ private:
         }
     }
 
-    Mark DecideMark(std::string_view line) {
-        // Every block word and OpenGL name begins with one of these.
-        if (!continued_ && std::string_view("DWSTFLEIg").find(line[0]) == std::string_view::npos) return Mark::None;
-        const std::string_view code = CodePart(line);
+    // `code` is the line's code part.
+    Mark DecideMark(std::string_view line, std::string_view code) {
+        if (!continued_ && !MayBeginMark(line[0])) return Mark::None;
         Mark mark = BlockWordMark(code);
-        if (mark == Mark::None) mark = GlMark(line);
-        if (LeadingWord(code) == "IF" && (code.size() == 2 || code[2] == ' ')) ApplyIfRules(line, mark);
+        if (mark == Mark::None && line[0] == 'g') mark = GlMark(line);  // every OpenGL name begins with "g"
+        if (LeadingWord(code) == "IF" && (code.size() == 2 || code[2] == ' ')) ApplyIfRules(line, code, mark);
         // Runs on the IF line itself too, right after the IF rules.
-        if (continued_) ApplyContinuationRule(line, mark);
+        if (continued_) ApplyContinuationRule(code, mark);
         return mark;
+    }
+
+    // Every block word and OpenGL name begins with one of these.
+    static bool MayBeginMark(char c) {
+        switch (c) {
+            case 'D':
+            case 'W':
+            case 'S':
+            case 'T':
+            case 'F':
+            case 'L':
+            case 'E':
+            case 'I':
+            case 'g': return true;
+            default: return false;
+        }
     }
 
     // An IF opens a level when the line ends with THEN, when only a comment
     // follows THEN, or when the condition continues on the next line.
-    void ApplyIfRules(std::string_view line, Mark& mark) {
+    void ApplyIfRules(std::string_view line, std::string_view code, Mark& mark) {
         if (EndsWithWord(line, "then")) mark = Mark::Indent;
         const size_t then = FindWord(line, "then");
         const size_t rest = then != std::string_view::npos ? then + 4 : 3;  // after THEN, else after "IF "
         if (StartsWith(TrimView(line.substr(std::min(rest, line.size()))), "'")) mark = Mark::Indent;
-        if (EndsWith(CodePart(line), "_")) {
+        if (EndsWith(code, "_")) {
             mark = Mark::Indent;
             continued_ = true;
         }
@@ -236,18 +267,17 @@ private:
 
     // The line that holds the THEN of a continued IF: when a statement
     // follows the THEN it was a one-line IF after all, and its level goes.
-    void ApplyContinuationRule(std::string_view line, Mark& mark) {
-        const std::string_view code = CodePart(line);
+    void ApplyContinuationRule(std::string_view code, Mark& mark) {
         if (FindWord(code, "then") == std::string_view::npos) return;
         if (!EndsWithWord(code, "then")) mark = Mark::Outdent;
         continued_ = false;
     }
 
     // Appends the line that stands at `column`, its trailing comment moved to
-    // the first grid column past the code.
-    static void AppendAligningComment(std::string_view line, long column, std::string& out) {
-        const size_t apostrophe = line.find('\'');
-        const std::string_view code = CodePart(line);
+    // the first grid column past the code (`apostrophe` and `code` as the
+    // line's first apostrophe and code part).
+    static void AppendAligningComment(std::string_view line, size_t apostrophe, std::string_view code, long column,
+                                      std::string& out) {
         // No comment, a comment on its own line, or an apostrophe inside a
         // string literal.
         if (apostrophe == std::string_view::npos || code.empty() ||
@@ -267,11 +297,18 @@ private:
 // Indents the lines of `text` (each ending in a line feed, but for the
 // last one) and appends them to `out`.
 void IndentLines(Indenter& indenter, std::string_view text, std::string& out) {
+    // The apostrophes and "#" are found from one to the next in the whole
+    // text, not looked for on every line: most lines hold neither.
+    CharFinder<1> apostrophes(text, {'\''});
+    CharFinder<1> hashes(text, {'#'});
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
         if (end == std::string_view::npos) end = text.size();
-        indenter.IndentLine(text.substr(pos, end - pos), out);
+        const size_t apostrophe = apostrophes.Next(pos);
+        const size_t hash = hashes.Next(pos);
+        indenter.IndentLine(text.substr(pos, end - pos), apostrophe < end ? apostrophe - pos : std::string_view::npos,
+                            hash < end ? hash - pos : std::string_view::npos, out);
         out += '\n';
         pos = end + 1;
     }

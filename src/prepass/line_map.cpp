@@ -39,21 +39,19 @@ std::vector<long> MapNormalisedLines(std::string_view source) {
                 i = next;
                 continue;
             }
-        } else if (c == '*' && i + 1 < source.size() && source[i + 1] == '/' && !literals.Inside(i)) {
+        } else if (c == '*' && i + 1 < source.size() && source[i + 1] == '/') {
             // Text after a comment closer (not one inside a literal) moves to
             // a line of its own; when only blanks follow, the last blank does
-            // (the rewrite backtracks to it).
-            size_t j = SkipBlanks(source, i + 2);
-            if (j < source.size() && source[j] != '\r' && source[j] != '\n') {
+            // (the rewrite backtracks to it). A closer with its line break
+            // right after it moves nothing, so only the others ask whether
+            // they stand in a literal.
+            const size_t j = SkipBlanks(source, i + 2);
+            const bool textFollows = j < source.size() && source[j] != '\r' && source[j] != '\n';
+            if ((textFollows || j > i + 2) && !literals.Inside(i)) {
                 map.push_back(line);
                 // The character after the closer belongs to this rewrite; a
                 // star there cannot begin another closer.
-                i = source[j] == '*' ? j + 1 : j;
-                continue;
-            }
-            if (j > i + 2) {
-                map.push_back(line);
-                i = j;
+                i = textFollows && source[j] == '*' ? j + 1 : j;
                 continue;
             }
         } else if (c == '\n') {

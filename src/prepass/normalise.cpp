@@ -62,20 +62,17 @@ void BreakAfterCommentClosers(std::string& text, std::string& spare) {
     spare.clear();
     std::size_t copied = 0;  // the text before `copied` is in `spare`
     for (std::size_t at = text.find(kCloser); at != std::string::npos; at = text.find(kCloser, at)) {
-        if (literals.Inside(at)) {
-            at += kCloser.size();
-            continue;
-        }
         const std::size_t after = at + kCloser.size();
         std::size_t next = after;
         while (next < text.size() && text[next] == ' ') ++next;
-        if (next == text.size() || text[next] == '\r' || text[next] == '\n') {
-            if (next == after) {
-                at = after;
-                continue;
-            }
-            --next;  // the last blank
+        const bool lineEnds = next == text.size() || text[next] == '\r' || text[next] == '\n';
+        // A closer with its line break right after it changes nothing: only
+        // the others ask whether they stand in a literal.
+        if ((lineEnds && next == after) || literals.Inside(at)) {
+            at = after;
+            continue;
         }
+        if (lineEnds) --next;  // the last blank
         if (spare.empty()) spare.reserve(text.size() + text.size() / 16);
         spare.append(text, copied, after - copied);
         spare.append("\r\n");

@@ -10,6 +10,7 @@
 //   bool IsType(std::string_view) const whether the name is a type by now
 #pragma once
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -18,14 +19,6 @@
 namespace xlat::type_grammar {
 
 using namespace std::string_view_literals;
-
-// Only const, long, short, signed, unsigned, ULONG and USHORT start a fold:
-// the first letter passes over most tokens.
-inline bool MayStartFold(std::string_view word) {
-    if (word.empty()) return false;
-    const char c = word[0];
-    return c == 'c' || c == 'l' || c == 's' || c == 'u' || c == 'U';
-}
 
 // Folds two or three type words starting at token i into one; true when a
 // token was deleted. A folded word may start the next fold (`unsigned long
@@ -66,16 +59,6 @@ bool FoldAt(Tokens& tokens, int i) {
         }
     }
     return false;
-}
-
-// Folds the multi-word C types of the tokens; true when a token was deleted
-// (the tokens then need compacting).
-template <class Tokens>
-bool FoldTypeWords(Tokens& tokens) {
-    bool deleted = false;
-    for (int i = 0; i <= tokens.Last(); ++i)
-        if (MayStartFold(tokens.At(i))) deleted |= FoldAt(tokens, i);
-    return deleted;
 }
 
 // `struct`, `union` and `enum` in front of a tag.
@@ -140,12 +123,36 @@ bool DropTagWords(Tokens& tokens) {
     return deleted;
 }
 
+// What a token may be by its first character: the start of a fold (only
+// const, long, short, signed, unsigned, ULONG and USHORT start one) or a tag
+// word. The first character passes over most tokens.
+enum : unsigned char { kMayFold = 1, kMayTag = 2 };
+constexpr auto kFirstCharRoles = [] {
+    std::array<unsigned char, 256> roles{};
+    for (char c : {'c', 'l', 's', 'u', 'U'}) roles[static_cast<unsigned char>(c)] |= kMayFold;
+    for (char c : {'s', 'u', 'e'}) roles[static_cast<unsigned char>(c)] |= kMayTag;
+    return roles;
+}();
+
 // The multi-word types folded, then the struct words dropped (each on
-// compacted tokens).
+// compacted tokens). One look at each token's first character finds both
+// the folds and whether a tag word stands before the last token (folding
+// only deletes and replaces words that are no tag words, so it keeps that).
 template <class Tokens>
 void FoldTypeWordsAndTags(Tokens& tokens) {
-    if (FoldTypeWords(tokens)) tokens.Compact();
-    if (DropTagWords(tokens)) tokens.Compact();
+    bool deleted = false, tagged = false;
+    const int last = tokens.Last();  // a fold deletes tokens only by emptying them
+    for (int i = 0; i <= last; ++i) {
+        const std::string_view word = tokens.At(i);
+        if (word.empty()) continue;
+        const unsigned char roles = kFirstCharRoles[static_cast<unsigned char>(word[0])];
+        if (roles == 0) continue;
+        // Read before the fold, which may write over the token.
+        if ((roles & kMayTag) && i < last && IsTagWord(word)) tagged = true;
+        if (roles & kMayFold) deleted |= FoldAt(tokens, i);
+    }
+    if (deleted) tokens.Compact();
+    if (tagged && DropTagWords(tokens)) tokens.Compact();
 }
 
 // Punctuation between the words of a declaration ("(", ",", "*" ...); a name

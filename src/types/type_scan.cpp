@@ -190,7 +190,8 @@ private:
     // A statement that may be a function head; `body`: a "{" follows it.
     void LearnFromHead(bool body) {
         StatementTokens tokens{*this};
-        const type_grammar::HeadShape head = type_grammar::FindHead(tokens);
+        // Only a head with a body has its words reshaped.
+        const type_grammar::HeadShape head = body ? type_grammar::FindHead(tokens) : type_grammar::HeadShape();
         int type = 0;
         const std::vector<std::string_view> prefix =
             body && head.name >= 0 ? type_grammar::HeadPrefix(tokens, head, type) : std::vector<std::string_view>();
