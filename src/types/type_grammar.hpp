@@ -98,10 +98,6 @@ bool HoldsToken(const Tokens& tokens, std::string_view wanted) {
 // the word for the structure pass. True when a token was deleted.
 template <class Tokens>
 bool DropTagWords(Tokens& tokens) {
-    // Most lines hold no tag word at all: they are passed over in one look.
-    bool tagged = false;
-    for (int i = 0; i < tokens.Last() && !tagged; ++i) tagged = IsTagWord(tokens.At(i));
-    if (!tagged) return false;
     const std::string_view first = tokens.At(0);
     if (!StartsName(first) || IsStatementWord(first)) return false;
     const bool parameters = HoldsParameterList(tokens);
