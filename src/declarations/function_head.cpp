@@ -144,7 +144,7 @@ void TranslateParameters(Translator& t) {
 
 }  // namespace
 
-int TranslateFunctionHead(Translator& t) {
+PassResult TranslateFunctionHead(Translator& t) {
     t.beforeFirstFunction = 0;
     if (t.TokAt(0) == "static"sv) {
         t.Tok(0).clear();
@@ -166,7 +166,7 @@ int TranslateFunctionHead(Translator& t) {
             t.inWinMain = 1;
             t.pendingBlock.closesEntryPoint = true;
             KeepBodyBrace(t, hadBrace);
-            return 1;
+            return PassResult::GoOn;
         }
         if (second == "CALLBACK"sv || second == "APIENTRY"sv || second == "WINAPI"sv) {
             t.Tok(1).clear();
@@ -178,7 +178,7 @@ int TranslateFunctionHead(Translator& t) {
             t.pendingBlock.closer.clear();
             t.pendingBlock.closesEntryPoint = true;
             KeepBodyBrace(t, hadBrace);
-            return 0;
+            return PassResult::LineDone;
         }
         if (t.TokAt(0) != "void"sv || returnsPointer) {
             // With a body brace at the end this overwrites the "{"; the slot
@@ -208,19 +208,19 @@ int TranslateFunctionHead(Translator& t) {
     // `(void)`, not `(void *p)`, is an empty list.
     if (t.TokAt(3) == "void"sv && t.TokAt(4) == ")"sv) {
         t.Tok(3).clear();
-        return 1;
+        return PassResult::GoOn;
     }
     TranslateParameters(t);
-    return 1;
+    return PassResult::GoOn;
 }
 
-int CleanFunctionHead(Translator& t) {
-    if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return 1;
+PassResult CleanFunctionHead(Translator& t) {
+    if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return PassResult::GoOn;
     for (int i = 0; i <= t.lastToken; ++i) {
         if (t.TokAt(i) == "FILE"sv && t.TokAt(i + 1) == "PTR"sv) t.Tok(i + 1).clear();
         if (LCaseEquals(t.TokAt(i), "const")) t.Tok(i).clear();
     }
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

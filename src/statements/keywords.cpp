@@ -15,7 +15,7 @@ bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
 
 // Single C keywords rewritten wherever they stand; a line with the
 // conditional operator goes out as raw C.
-int TranslateKeywords(Translator& t) {
+PassResult TranslateKeywords(Translator& t) {
     // The tokens are compacted at the end; when the walk below meets no empty
     // or blank token and empties none, there is nothing to compact.
     bool compact = false;
@@ -69,7 +69,7 @@ int TranslateKeywords(Translator& t) {
                     WriteRawLine(t);
                     ApplyRawBraces(t);
                     t.lineText.clear();
-                    return 0;
+                    return PassResult::LineDone;
                 }
                 break;
         }
@@ -80,7 +80,7 @@ int TranslateKeywords(Translator& t) {
         compact = true;
     }
     if (compact) t.CompactTokens();
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat
