@@ -93,10 +93,10 @@ void TranslateLine(Translator& t) {
                SplitStatement,       // one statement per line
                TokenizeStatement,    // into the token slots
                RecognizeTypeWords,   // type words and type learning
-               NormalizeTypes,       //
-               RenameIdentifiers,    //
+               NormalizeTypes,       // GL type names, the window procedure
+               RenameIdentifiers,    // names that read as BASIC words
                DispatchStatement,    // by the first word
-               CleanFunctionHead,    //
+               CleanFunctionHead,    // const and FILE PTR out of heads
                RenameWinMainParams,  // inside WinMain
                DropMainReturn,       // inside main
                RewriteExpression     // operators, then the line is written

@@ -862,6 +862,22 @@ bool ValidProgram(const CompiledPattern& pattern) {
     return !pattern.program.empty() && pattern.program[0] == kPatternMagic;
 }
 
+// Whether a match or an expansion can run: the pattern and the other
+// arguments (`othersGiven`) are there and the program is intact. Reports the
+// first problem found.
+bool Usable(const CompiledPattern* pattern, bool othersGiven, std::string_view missing, std::string_view damaged,
+            PatternErrors* errors) {
+    if (pattern == nullptr || !othersGiven) {
+        PatternError(missing, errors);
+        return false;
+    }
+    if (!ValidProgram(*pattern)) {
+        PatternError(damaged, errors);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void PatternError(std::string_view message, PatternErrors* errors) {
@@ -887,14 +903,7 @@ std::unique_ptr<CompiledPattern> CompilePattern(std::string_view pattern, Patter
 
 bool MatchPattern(const CompiledPattern* pattern, std::string_view text, PatternMatch& match, PatternErrors* errors) {
     match.Clear();
-    if (pattern == nullptr || text.data() == nullptr) {
-        PatternError("NULL parameter", errors);
-        return false;
-    }
-    if (!ValidProgram(*pattern)) {
-        PatternError("corrupted program", errors);
-        return false;
-    }
+    if (!Usable(pattern, text.data() != nullptr, "NULL parameter", "corrupted program", errors)) return false;
     text = UpToNul(text);
     Matcher matcher(*pattern, errors);
     return matcher.Search(text.data(), text.data() + text.size(), match);
@@ -902,14 +911,9 @@ bool MatchPattern(const CompiledPattern* pattern, std::string_view text, Pattern
 
 bool ExpandTemplate(const CompiledPattern* pattern, const PatternMatch& match, std::string_view tmpl, std::string* out,
                     PatternErrors* errors) {
-    if (pattern == nullptr || tmpl.data() == nullptr || out == nullptr) {
-        PatternError("NULL parm to regsub", errors);
+    if (!Usable(pattern, tmpl.data() != nullptr && out != nullptr, "NULL parm to regsub",
+                "damaged regexp fed to regsub", errors))
         return false;
-    }
-    if (!ValidProgram(*pattern)) {
-        PatternError("damaged regexp fed to regsub", errors);
-        return false;
-    }
     tmpl = UpToNul(tmpl);
     const std::size_t n = tmpl.size();
     for (std::size_t i = 0; i < n;) {

@@ -1,3 +1,6 @@
+#include <string_view>
+#include <vector>
+
 #include "driver/passes.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -9,6 +12,27 @@ bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
     for (int i = from; i <= t.lastToken; ++i)
         if (t.TokAt(i) == text) return true;
     return false;
+}
+
+// The word that a keyword becomes wherever it stands, or nothing.
+std::string_view RenamedKeyword(std::string_view token) {
+    switch (token[0]) {
+        case 'b': return token == "break"sv ? "EXIT LOOP"sv : ""sv;
+        case 'c': return token == "continue"sv ? "ITERATE"sv : ""sv;
+        case 'i': return token == "int"sv ? "INTEGER"sv : ""sv;
+        case 'g': return token == "goto"sv ? "GOTO"sv : ""sv;
+        default: return {};
+    }
+}
+
+// `delete p` becomes `free( p )`. The ")" goes in at once past the last
+// token, or else is noted in `closers` to be inserted with the others.
+void DeleteToFree(Translator& t, int i, std::vector<int>& closers) {
+    t.Tok(i) = "free(";
+    if (i + 2 > t.lastToken)
+        t.InsertToken(")", i + 2);
+    else
+        closers.push_back(i + 2);
 }
 
 }  // namespace
@@ -34,44 +58,20 @@ PassResult TranslateKeywords(Translator& t) {
             compact = true;
             continue;
         }
-        switch (token[0]) {
-            case 'd':
-                if (token == "delete"sv) {
-                    t.Tok(i) = "free(";
-                    if (i + 2 > t.lastToken)
-                        t.InsertToken(")", i + 2);
-                    else
-                        closers.push_back(i + 2);
-                    compact = true;  // past the last token, the ")" may leave a gap
-                }
-                break;
-            case 'b':
-                if (token == "break"sv) t.Tok(i) = "EXIT LOOP";
-                break;
-            case 'c':
-                if (token == "continue"sv) t.Tok(i) = "ITERATE";
-                break;
-            case 'i':
-                if (token == "int"sv) t.Tok(i) = "INTEGER";
-                break;
-            case 'g':
-                if (token == "goto"sv) t.Tok(i) = "GOTO";
-                break;
-            case 'F':
-                if (token == "FAR"sv && t.TokAt(i + 1) == "*"sv) {
-                    t.Tok(i).clear();
-                    compact = true;
-                }
-                break;
-            case '?':
-                if (token == "?"sv && HasTokenFrom(t, ":", i)) {
-                    insertClosers();
-                    WriteRawLine(t);
-                    ApplyRawBraces(t);
-                    t.lineText.clear();
-                    return PassResult::LineDone;
-                }
-                break;
+        if (const std::string_view word = RenamedKeyword(token); !word.empty()) {
+            t.Tok(i).assign(word);
+        } else if (token == "delete"sv) {
+            DeleteToFree(t, i, closers);
+            compact = true;  // past the last token, the ")" may leave a gap
+        } else if (token == "FAR"sv && t.TokAt(i + 1) == "*"sv) {
+            t.Tok(i).clear();
+            compact = true;
+        } else if (token == "?"sv && HasTokenFrom(t, ":", i)) {
+            insertClosers();
+            WriteRawLine(t);
+            ApplyRawBraces(t);
+            t.lineText.clear();
+            return PassResult::LineDone;
         }
     }
     insertClosers();
