@@ -142,6 +142,40 @@ void TranslateParameters(Translator& t) {
         if (StartsWith(t.TokAt(i), "&")) t.Tok(i) = "BYREF " + t.TokAt(i).substr(1);
 }
 
+// The head of WinMain (its closing ")" at `c`): FUNCTION WinMain(), with the
+// parameter names saved for its body.
+void OpenWinMain(Translator& t, int c, bool hadBrace) {
+    SaveWinMainParams(t, c);
+    t.Tok(0) = "FUNCTION";
+    t.Tok(1) = "WinMain()";
+    t.lastToken = 1;
+    t.pendingBlock.closer = "END FUNCTION";
+    t.inWinMain = 1;
+    t.pendingBlock.closesEntryPoint = true;
+    KeepBodyBrace(t, hadBrace);
+}
+
+// main's head is not written; its body is a block without closer.
+void OpenMain(Translator& t, bool hadBrace) {
+    t.inMain = 1;
+    t.pendingBlock.closer.clear();
+    t.pendingBlock.closesEntryPoint = true;
+    KeepBodyBrace(t, hadBrace);
+}
+
+// Each "*" before the parameter list goes, and a PTR per star ends the head.
+void ReturnStarsToPtr(Translator& t) {
+    int stars = 0;
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i) {
+        if (t.TokAt(i) == "*"sv) {
+            t.Tok(i).clear();
+            ++stars;
+        }
+    }
+    for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
+    t.CompactTokens();
+}
+
 }  // namespace
 
 PassResult TranslateFunctionHead(Translator& t) {
@@ -158,14 +192,7 @@ PassResult TranslateFunctionHead(Translator& t) {
         if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
         if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
-            SaveWinMainParams(t, c);
-            t.Tok(0) = "FUNCTION";
-            t.Tok(1) = "WinMain()";
-            t.lastToken = 1;
-            t.pendingBlock.closer = "END FUNCTION";
-            t.inWinMain = 1;
-            t.pendingBlock.closesEntryPoint = true;
-            KeepBodyBrace(t, hadBrace);
+            OpenWinMain(t, c, hadBrace);
             return PassResult::GoOn;
         }
         if (second == "CALLBACK"sv || second == "APIENTRY"sv || second == "WINAPI"sv) {
@@ -173,11 +200,7 @@ PassResult TranslateFunctionHead(Translator& t) {
             t.Tok(0) += " CALLBACK";
         }
         if (LCaseEquals(t.TokAt(1), "main")) {
-            // main's head is not written; its body is a block without closer.
-            t.inMain = 1;
-            t.pendingBlock.closer.clear();
-            t.pendingBlock.closesEntryPoint = true;
-            KeepBodyBrace(t, hadBrace);
+            OpenMain(t, hadBrace);
             return PassResult::LineDone;
         }
         if (t.TokAt(0) != "void"sv || returnsPointer) {
@@ -196,15 +219,7 @@ PassResult TranslateFunctionHead(Translator& t) {
         t.Tok(0) = "FUNCTION";
         t.pendingBlock.closer = "END FUNCTION";
     }
-    int stars = 0;
-    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i) {
-        if (t.TokAt(i) == "*"sv) {
-            t.Tok(i).clear();
-            ++stars;
-        }
-    }
-    for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
-    t.CompactTokens();
+    ReturnStarsToPtr(t);
     // `(void)`, not `(void *p)`, is an empty list.
     if (t.TokAt(3) == "void"sv && t.TokAt(4) == ")"sv) {
         t.Tok(3).clear();
