@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -104,6 +105,10 @@ void TranslateLine(Translator& t) {
 }
 
 }  // namespace
+
+// Defined here, not beside the tokenizer, so that the tokenizer is compiled
+// as it is for its other callers.
+PassResult TokenizeStatement(Translator& t) { return Tokenize(t, kMainDelimiters); }
 
 void CycleGuard::Check(const Translator& t, size_t written) {
     if (written + t.out.size() > outputLimit_)

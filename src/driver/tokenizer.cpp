@@ -180,6 +180,4 @@ PassResult Tokenize(Translator& t, std::string_view delimiters) {
     return PassResult::GoOn;
 }
 
-PassResult TokenizeStatement(Translator& t) { return Tokenize(t, kMainDelimiters); }
-
 }  // namespace xlat

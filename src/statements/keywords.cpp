@@ -58,20 +58,30 @@ PassResult TranslateKeywords(Translator& t) {
             compact = true;
             continue;
         }
-        if (const std::string_view word = RenamedKeyword(token); !word.empty()) {
-            t.Tok(i).assign(word);
-        } else if (token == "delete"sv) {
-            DeleteToFree(t, i, closers);
-            compact = true;  // past the last token, the ")" may leave a gap
-        } else if (token == "FAR"sv && t.TokAt(i + 1) == "*"sv) {
-            t.Tok(i).clear();
-            compact = true;
-        } else if (token == "?"sv && HasTokenFrom(t, ":", i)) {
-            insertClosers();
-            WriteRawLine(t);
-            ApplyRawBraces(t);
-            t.lineText.clear();
-            return PassResult::LineDone;
+        switch (token[0]) {
+            case 'd':
+                if (token != "delete"sv) break;
+                DeleteToFree(t, i, closers);
+                compact = true;  // past the last token, the ")" may leave a gap
+                break;
+            case 'F':
+                if (token != "FAR"sv || t.TokAt(i + 1) != "*"sv) break;
+                t.Tok(i).clear();
+                compact = true;
+                break;
+            case '?':
+                if (token != "?"sv || !HasTokenFrom(t, ":", i)) break;
+                insertClosers();
+                WriteRawLine(t);
+                ApplyRawBraces(t);
+                t.lineText.clear();
+                return PassResult::LineDone;
+            case 'b':
+            case 'c':
+            case 'i':
+            case 'g':
+                if (const std::string_view word = RenamedKeyword(token); !word.empty()) t.Tok(i).assign(word);
+                break;
         }
     }
     insertClosers();
