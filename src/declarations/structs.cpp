@@ -48,23 +48,23 @@ void OpenTypeBlock(Translator& t, const std::string& name, bool typedefNames) {
 // `struct p1 , * pp ; point {` (a definition that declares variables, its
 // declarators moved in front by the pre-pass) or the anonymous
 // `struct v ; {`: a TYPE block, and after its END TYPE the declaration
-// `point p1 , * pp ;` translated like any other. Returns 0 when the line had
+// `point p1 , * pp ;` translated like any other. False when the line had
 // another shape.
-int TranslateStructWithVariables(Translator& t) {
+bool TranslateStructWithVariables(Translator& t) {
     const int last = t.lastToken;
-    if (last < 3 || t.TokAt(last) != "{"sv) return 0;
+    if (last < 3 || t.TokAt(last) != "{"sv) return false;
     int semicolon = 1;
     while (semicolon < last && t.TokAt(semicolon) != ";"sv) ++semicolon;
-    if (semicolon < 2) return 0;
+    if (semicolon < 2) return false;
     std::string name;
     if (semicolon == last - 2 && t.TokAt(last - 1) != ";"sv) {
         name = t.TokAt(last - 1);
     } else if (semicolon == last - 1) {
         for (int i = 1; i < semicolon && name.empty(); ++i)
             if (StartsName(t.TokAt(i))) name = Join({"T", UCase(t.TokAt(i))});
-        if (name.empty()) return 0;
+        if (name.empty()) return false;
     } else {
-        return 0;
+        return false;
     }
     DecorateTypeComment(t);
     const std::string declaration = name + " " + TokensWithBlanks(t, 1, semicolon - 1) + ";";
@@ -75,7 +75,7 @@ int TranslateStructWithVariables(Translator& t) {
     t.PushBlock(variables);
     OpenTypeBlock(t, name, false);
     t.pendingText = "{ " + t.pendingText;
-    return 1;
+    return true;
 }
 
 // The text that follows the line: what waits in pendingText, or else the
