@@ -74,7 +74,7 @@ std::string CommentText(std::string_view rest) {
 
 // A block comment that began on this line and runs over the next ones: each
 // line is written as a comment until the one that ends with the closer.
-int CopyBlockComment(Translator& t) {
+PassResult CopyBlockComment(Translator& t) {
     std::string line = Replace(t.lineText, "/*", " ");
     // An unclosed comment is reported where it was opened.
     const long opened = t.in.LinesRead();
@@ -86,7 +86,7 @@ int CopyBlockComment(Translator& t) {
     }
     t.lineText = Remove(Remove(line, "*/"), "* /");
     t.Write2("' ", t.lineText);
-    return 0;
+    return PassResult::LineDone;
 }
 
 }  // namespace
@@ -132,13 +132,13 @@ bool CutTrailingComment(std::string& line, std::string& comment, bool startsInSt
     return true;
 }
 
-int ConvertComments(Translator& t) {
+PassResult ConvertComments(Translator& t) {
     // Every comment mark holds a slash: a line without one is only tested
     // for being blank.
     if (t.lineText.find('/') == std::string::npos) {
-        if (!t.lineText.empty()) return 1;
+        if (!t.lineText.empty()) return PassResult::GoOn;
         t.Write("");  // blank lines of the source survive
-        return 0;
+        return PassResult::LineDone;
     }
     TurnClosedBlockComment(t.lineText);
 
@@ -148,17 +148,17 @@ int ConvertComments(Translator& t) {
 
     if (StartsWith(t.lineText, "//")) {
         t.Write2("'", Mid(t.lineText, 3));
-        return 0;
+        return PassResult::LineDone;
     }
     if (t.lineText.empty()) {
         // Blank lines of the source survive.
         t.Write("");
-        return 0;
+        return PassResult::LineDone;
     }
     // The character literal of a slash must not be taken for a comment.
     ReplaceOutsideQuotes(t.lineText, "'/'", "47");
     CutTrailingComment(t.lineText, t.lineComment);
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

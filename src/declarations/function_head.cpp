@@ -142,9 +142,43 @@ void TranslateParameters(Translator& t) {
         if (StartsWith(t.TokAt(i), "&")) t.Tok(i) = "BYREF " + t.TokAt(i).substr(1);
 }
 
+// The head of WinMain (its closing ")" at `c`): FUNCTION WinMain(), with the
+// parameter names saved for its body.
+void OpenWinMain(Translator& t, int c, bool hadBrace) {
+    SaveWinMainParams(t, c);
+    t.Tok(0) = "FUNCTION";
+    t.Tok(1) = "WinMain()";
+    t.lastToken = 1;
+    t.pendingBlock.closer = "END FUNCTION";
+    t.inWinMain = 1;
+    t.pendingBlock.closesEntryPoint = true;
+    KeepBodyBrace(t, hadBrace);
+}
+
+// main's head is not written; its body is a block without closer.
+void OpenMain(Translator& t, bool hadBrace) {
+    t.inMain = 1;
+    t.pendingBlock.closer.clear();
+    t.pendingBlock.closesEntryPoint = true;
+    KeepBodyBrace(t, hadBrace);
+}
+
+// Each "*" before the parameter list goes, and a PTR per star ends the head.
+void ReturnStarsToPtr(Translator& t) {
+    int stars = 0;
+    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i) {
+        if (t.TokAt(i) == "*"sv) {
+            t.Tok(i).clear();
+            ++stars;
+        }
+    }
+    for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
+    t.CompactTokens();
+}
+
 }  // namespace
 
-int TranslateFunctionHead(Translator& t) {
+PassResult TranslateFunctionHead(Translator& t) {
     t.beforeFirstFunction = 0;
     if (t.TokAt(0) == "static"sv) {
         t.Tok(0).clear();
@@ -158,27 +192,16 @@ int TranslateFunctionHead(Translator& t) {
         if (LCaseEquals(t.TokAt(2), "wndproc")) t.Tok(2) = "WndMainProc";
         const std::string& second = t.TokAt(1);
         if ((second == "APIENTRY"sv || second == "WINAPI"sv) && UCase(t.TokAt(2)) == "WINMAIN"sv) {
-            SaveWinMainParams(t, c);
-            t.Tok(0) = "FUNCTION";
-            t.Tok(1) = "WinMain()";
-            t.lastToken = 1;
-            t.pendingBlock.closer = "END FUNCTION";
-            t.inWinMain = 1;
-            t.pendingBlock.closesEntryPoint = true;
-            KeepBodyBrace(t, hadBrace);
-            return 1;
+            OpenWinMain(t, c, hadBrace);
+            return PassResult::GoOn;
         }
         if (second == "CALLBACK"sv || second == "APIENTRY"sv || second == "WINAPI"sv) {
             t.Tok(1).clear();
             t.Tok(0) += " CALLBACK";
         }
         if (LCaseEquals(t.TokAt(1), "main")) {
-            // main's head is not written; its body is a block without closer.
-            t.inMain = 1;
-            t.pendingBlock.closer.clear();
-            t.pendingBlock.closesEntryPoint = true;
-            KeepBodyBrace(t, hadBrace);
-            return 0;
+            OpenMain(t, hadBrace);
+            return PassResult::LineDone;
         }
         if (t.TokAt(0) != "void"sv || returnsPointer) {
             // With a body brace at the end this overwrites the "{"; the slot
@@ -196,31 +219,23 @@ int TranslateFunctionHead(Translator& t) {
         t.Tok(0) = "FUNCTION";
         t.pendingBlock.closer = "END FUNCTION";
     }
-    int stars = 0;
-    for (int i = 0; i <= t.lastToken && t.TokAt(i) != "("sv; ++i) {
-        if (t.TokAt(i) == "*"sv) {
-            t.Tok(i).clear();
-            ++stars;
-        }
-    }
-    for (int k = 0; k < stars; ++k) t.Tok(++t.lastToken) = "PTR";
-    t.CompactTokens();
+    ReturnStarsToPtr(t);
     // `(void)`, not `(void *p)`, is an empty list.
     if (t.TokAt(3) == "void"sv && t.TokAt(4) == ")"sv) {
         t.Tok(3).clear();
-        return 1;
+        return PassResult::GoOn;
     }
     TranslateParameters(t);
-    return 1;
+    return PassResult::GoOn;
 }
 
-int CleanFunctionHead(Translator& t) {
-    if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return 1;
+PassResult CleanFunctionHead(Translator& t) {
+    if (t.TokAt(0) != "FUNCTION"sv && t.TokAt(0) != "SUB"sv) return PassResult::GoOn;
     for (int i = 0; i <= t.lastToken; ++i) {
         if (t.TokAt(i) == "FILE"sv && t.TokAt(i + 1) == "PTR"sv) t.Tok(i + 1).clear();
         if (LCaseEquals(t.TokAt(i), "const")) t.Tok(i).clear();
     }
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

@@ -1,6 +1,7 @@
 
 #include <vector>
 
+#include "declarations/declarations.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
@@ -47,23 +48,23 @@ void OpenTypeBlock(Translator& t, const std::string& name, bool typedefNames) {
 // `struct p1 , * pp ; point {` (a definition that declares variables, its
 // declarators moved in front by the pre-pass) or the anonymous
 // `struct v ; {`: a TYPE block, and after its END TYPE the declaration
-// `point p1 , * pp ;` translated like any other. Returns 0 when the line had
+// `point p1 , * pp ;` translated like any other. False when the line had
 // another shape.
-int TranslateStructWithVariables(Translator& t) {
+bool TranslateStructWithVariables(Translator& t) {
     const int last = t.lastToken;
-    if (last < 3 || t.TokAt(last) != "{"sv) return 0;
+    if (last < 3 || t.TokAt(last) != "{"sv) return false;
     int semicolon = 1;
     while (semicolon < last && t.TokAt(semicolon) != ";"sv) ++semicolon;
-    if (semicolon < 2) return 0;
+    if (semicolon < 2) return false;
     std::string name;
     if (semicolon == last - 2 && t.TokAt(last - 1) != ";"sv) {
         name = t.TokAt(last - 1);
     } else if (semicolon == last - 1) {
         for (int i = 1; i < semicolon && name.empty(); ++i)
             if (StartsName(t.TokAt(i))) name = Join({"T", UCase(t.TokAt(i))});
-        if (name.empty()) return 0;
+        if (name.empty()) return false;
     } else {
-        return 0;
+        return false;
     }
     DecorateTypeComment(t);
     const std::string declaration = name + " " + TokensWithBlanks(t, 1, semicolon - 1) + ";";
@@ -74,7 +75,7 @@ int TranslateStructWithVariables(Translator& t) {
     t.PushBlock(variables);
     OpenTypeBlock(t, name, false);
     t.pendingText = "{ " + t.pendingText;
-    return 1;
+    return true;
 }
 
 // The text that follows the line: what waits in pendingText, or else the
@@ -115,11 +116,11 @@ void KeepOnlyComment(Translator& t) {
 
 }  // namespace
 
-int TranslateStruct(Translator& t) {
-    if (TranslateStructWithVariables(t)) return 0;
+PassResult TranslateStruct(Translator& t) {
+    if (TranslateStructWithVariables(t)) return PassResult::LineDone;
     if (IsForwardDeclaration(t)) {
         KeepOnlyComment(t);
-        return 0;
+        return PassResult::LineDone;
     }
     DecorateTypeComment(t);
     if (t.lastToken > 2) {
@@ -127,7 +128,7 @@ int TranslateStruct(Translator& t) {
         t.Tok(0).clear();
         t.CompactTokens();
         if (!t.IsTypeName(t.TokAt(0))) t.AddTypeName(t.TokAt(0));
-        return 1;
+        return PassResult::GoOn;
     }
     // `struct point {`, or `struct p ;` whose body follows: the variable is
     // declared by a record under the TYPE block, closed with it. `struct {`
@@ -153,31 +154,31 @@ int TranslateStruct(Translator& t) {
     }
     OpenTypeBlock(t, name, false);
     if (t.TokAt(t.lastToken) == "{"sv) t.pendingText = "{" + t.pendingText;
-    return 0;
+    return PassResult::LineDone;
 }
 
-int TranslateTypedef(Translator& t) {
+PassResult TranslateTypedef(Translator& t) {
     const bool structure = t.TokAt(1) == "struct"sv || t.TokAt(1) == "union"sv;
     if (structure && IsStructAlias(t)) {
         // The tag and the new names are types from now on.
         for (int i = 2; i < t.lastToken; ++i)
             if (StartsName(t.TokAt(i)) && !t.IsTypeName(t.TokAt(i))) t.AddTypeName(t.TokAt(i));
         KeepOnlyComment(t);
-        return 0;
+        return PassResult::LineDone;
     }
     if (structure) {
         // `typedef struct {`: the name comes after the "}".
         DecorateTypeComment(t);
         OpenTypeBlock(t, t.TokAt(2) == "{"sv ? std::string() : t.TokAt(2), true);
         if (t.TokAt(t.lastToken) == "{"sv) t.pendingText = "{" + t.pendingText;
-        return 0;
+        return PassResult::LineDone;
     }
     for (int i = 0; i <= t.lastToken; ++i) {
         if (t.TokAt(i) != "{"sv) continue;
         // `typedef enum { ... } NAME;`: the block goes on like a plain enum.
         t.Tok(0).clear();
         t.CompactTokens();
-        return 1;
+        return PassResult::GoOn;
     }
     // `typedef double REAL ;` becomes a constant.
     t.InsertToken(" = ", 2);
@@ -191,7 +192,7 @@ int TranslateTypedef(Translator& t) {
     }
     t.Write(t.lineText);
     t.AddTypeName(t.TokAt(1));
-    return 0;
+    return PassResult::LineDone;
 }
 
 void NameTypeAtClose(Translator& t, int brace, const BlockRecord& type) {

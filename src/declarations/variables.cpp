@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "declarations/declarations.hpp"
 #include "declarations/insert_in_front.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -106,19 +107,19 @@ void StarsToPtr(Translator& t) {
 
 }  // namespace
 
-int TranslateDeclaration(Translator& t) {
+PassResult TranslateDeclaration(Translator& t) {
     // A type name alone is no declaration: a macro used as a statement
     // whose name was taken for a type.
-    if (t.lastToken < 1) return 1;
-    if (!IsVoidOrStorage(t.TokAt(0)) && !t.IsTypeName(t.TokAt(0))) return 1;
+    if (t.lastToken < 1) return PassResult::GoOn;
+    if (!IsVoidOrStorage(t.TokAt(0)) && !t.IsTypeName(t.TokAt(0))) return PassResult::GoOn;
     // `list = create(value);` is an assignment even when list names a type.
-    if (t.TokAt(1) == "="sv) return 1;
-    if (!TranslateInitialiser(t)) return 1;
-    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";"sv) return TranslateVariables(t) ? 1 : 0;
-    return TranslateFunctionHead(t) ? 1 : 0;
+    if (t.TokAt(1) == "="sv) return PassResult::GoOn;
+    if (TranslateInitialiser(t)) return PassResult::GoOn;
+    if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";"sv) return TranslateVariables(t);
+    return TranslateFunctionHead(t);
 }
 
-int TranslateInitialiser(Translator& t) {
+bool TranslateInitialiser(Translator& t) {
     int equals = 0;
     for (int i = 1; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
@@ -128,22 +129,22 @@ int TranslateInitialiser(Translator& t) {
                 t.TokAt(t.lastToken) == ";"sv) {
                 t.JoinTokens();  // the initialiser looks at the whole line
                 WriteStringInitialiser(t, equals);
-                return 0;
+                return true;
             }
         } else if (token == "{"sv && equals > 0) {
             RewriteBraceInitialiser(t, equals);
-            return 0;
+            return true;
         }
     }
-    return 1;
+    return false;
 }
 
-int TranslateVariables(Translator& t) {
+PassResult TranslateVariables(Translator& t) {
     if (t.TokAt(t.lastToken - 1) == ")"sv && t.beforeFirstFunction == 1) {
         // A prototype at file level: nothing is written for it.
         t.lineText.clear();
         t.lineComment.clear();
-        return 0;
+        return PassResult::LineDone;
     }
     if (t.TokAt(0) == "static"sv) {
         const std::string type = t.TokAt(1);
@@ -191,7 +192,7 @@ int TranslateVariables(Translator& t) {
     t.Tok(t.lastToken).assign(1, ',');
     StarsToPtr(t);
     t.Tok(t.lastToken).clear();
-    return 1;
+    return PassResult::GoOn;
 }
 
 void DeclarationToDim(Translator& t, std::string& text) {

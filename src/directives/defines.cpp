@@ -35,11 +35,11 @@ bool MacroContinues(Translator& t, const std::string& written) {
 
 }  // namespace
 
-int TranslateDefine(Translator& t) {
+PassResult TranslateDefine(Translator& t) {
     if (!KeepsCForm(t)) {
         t.Tok(0) = "CONST";
         if (t.lastToken > 1) t.Tok(1) += " =";
-        return 1;
+        return PassResult::GoOn;
     }
     if (!t.lineComment.empty()) {
         t.Write2("   ' ", t.lineComment);
@@ -68,7 +68,7 @@ int TranslateDefine(Translator& t) {
         }
     }
     t.Write("$HEADER");
-    return 0;
+    return PassResult::LineDone;
 }
 
 }  // namespace xlat

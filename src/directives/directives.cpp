@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -153,10 +154,10 @@ DirectiveOutcome ProbeDirective(std::string_view line) {
     Translator probe;
     probe.lineText = Replace(Trim(line), "\t", "   ");
     DirectiveOutcome outcome;
-    outcome.consumed = !ConvertComments(probe) || !ConvertIncludes(probe);
+    outcome.consumed = RunInOrder<ConvertComments, ConvertIncludes>(probe) != PassResult::GoOn;
     if (!outcome.consumed) {
         outcome.startsDeadCode = StartsDeadCode(probe.lineText);
-        outcome.consumed = !ConvertConditionals(probe);
+        outcome.consumed = ConvertConditionals(probe) != PassResult::GoOn;
     }
     outcome.sentOn = Trim(probe.pendingText);
     return outcome;
@@ -171,7 +172,7 @@ bool RunDirectiveNow(Translator& t, std::string_view line) {
     const std::string savedComment = std::move(t.lineComment);
     t.lineComment.clear();
     t.lineText = Replace(Trim(line), "\t", "   ");
-    const bool taken = !ConvertComments(t) || !ConvertIncludes(t) || !ConvertConditionals(t);
+    const bool taken = RunInOrder<ConvertComments, ConvertIncludes, ConvertConditionals>(t) != PassResult::GoOn;
     // A comment of the directive waits with the current line's own.
     t.lineComment = savedComment + t.lineComment;
     t.lineText = savedLine;
@@ -182,12 +183,12 @@ bool RunDirectiveNow(Translator& t, std::string_view line) {
     return taken;
 }
 
-int ConvertIncludes(Translator& t) {
+PassResult ConvertIncludes(Translator& t) {
     // Every key below starts with "#": a line whose first character past the
     // blanks is anything else can match none of them.
     size_t first = 0;
     while (first < t.lineText.size() && IsCSpace(t.lineText[first])) ++first;
-    if (first == t.lineText.size() || t.lineText[first] != '#') return 1;
+    if (first == t.lineText.size() || t.lineText[first] != '#') return PassResult::GoOn;
     // A directive continued over lines is one line for the passes.
     if (EndsWith(t.lineText, "\\")) t.lineText = JoinContinuedDirective(t, t.lineText);
     std::string key = LCase(Squeeze(t.lineText));
@@ -201,11 +202,11 @@ int ConvertIncludes(Translator& t) {
         if (key == dropped) {
             // A comment on a dropped line goes with it.
             t.lineComment.clear();
-            return 0;
+            return PassResult::LineDone;
         }
     }
 
-    if (Left(key, 8) != "#include"sv) return 1;
+    if (Left(key, 8) != "#include"sv) return PassResult::GoOn;
     if (!t.lineComment.empty()) {
         long gap = 59 - static_cast<long>(t.lineText.size());
         if (gap < 1) gap = 10;
@@ -213,11 +214,11 @@ int ConvertIncludes(Translator& t) {
         t.lineComment.clear();
     }
     t.Write(key);
-    return 0;
+    return PassResult::LineDone;
 }
 
-int ConvertConditionals(Translator& t) {
-    if (!StartsWith(t.lineText, "#")) return 1;  // every directive starts with "#"
+PassResult ConvertConditionals(Translator& t) {
+    if (!StartsWith(t.lineText, "#")) return PassResult::GoOn;  // every directive starts with "#"
     CloseUpDirectiveHead(t.lineText);
     const std::string name = DirectiveName(t.lineText);
     // #if and #elif cannot be expressed in BASIC: written through as raw C.
@@ -225,7 +226,7 @@ int ConvertConditionals(Translator& t) {
         CountReadDirective(t);
         t.Write2("!", t.lineText);
         if (StartsDeadCode(t.lineText)) PassDeadCode(t, true);
-        return 0;
+        return PassResult::LineDone;
     }
     for (const DirectiveWord& d : kDirectiveWords) {
         if (name != d.name) continue;
@@ -234,9 +235,9 @@ int ConvertConditionals(Translator& t) {
         CountReadDirective(t);
         t.lineText = Replace(t.lineText, d.word, d.basic);
         t.Write(t.lineText);
-        return 0;
+        return PassResult::LineDone;
     }
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

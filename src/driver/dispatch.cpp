@@ -4,15 +4,6 @@ namespace xlat {
 
 namespace {
 
-// The three passes that every statement goes through after its first word
-// has been looked at.
-int RunTail(Translator& t) {
-    if (!TranslateKeywords(t)) return 0;
-    if (!TranslateDeclaration(t)) return 0;
-    if (!HandleBraces(t)) return 0;
-    return 1;
-}
-
 bool LineHasToken(const Translator& t, std::string_view token) {
     for (int i = 0; i <= t.lastToken; ++i)
         if (t.TokAt(i) == token) return true;
@@ -59,74 +50,93 @@ FirstWord Classify(std::string_view word) {
     }
 }
 
+// The rewrites of first words that need no pass of their own.
+
+PassResult OpenSelect(Translator& t) {
+    t.Tok(0) = "SELECT CASE";
+    t.pendingBlock.closer = "END SELECT";
+    return PassResult::GoOn;
+}
+
+PassResult OpenDoLoop(Translator& t) {
+    t.Tok(0) = "DO";
+    t.pendingBlock.closer = "LOOP";
+    return PassResult::GoOn;
+}
+
+// The word goes, and the rest of the statement is looked at again.
+PassResult DropFirstWord(Translator& t) {
+    t.Tok(0).clear();
+    t.CompactTokens();
+    return PassResult::LookAgain;
+}
+
+// `default:` is the CASE ELSE of its SELECT CASE.
+PassResult DefaultToCaseElse(Translator& t) {
+    t.Tok(0) = "case";
+    t.InsertToken("ELSE", 1);
+    return PassResult::LookAgain;
+}
+
+// A constant with a brace initialiser is declared like any other
+// initialised array: the word const goes and the line is looked at again.
+// Any other constant loses its type and goes on as it stands.
+PassResult TranslateConst(Translator& t) {
+    if (LineHasToken(t, "{")) return DropFirstWord(t);
+    if (t.IsTypeName(t.TokAt(1))) t.Tok(1).clear();
+    t.CompactTokens();
+    return PassResult::GoOn;
+}
+
+// A break leaves a loop; in a SELECT CASE it only ends the case and goes.
+PassResult TranslateBreak(Translator& t) {
+    const BlockRecord* top = t.TopBlock();
+    if (top && top->closer == "END SELECT"sv) {
+        t.Tok(0).clear();
+        t.CompactTokens();
+    } else {
+        t.Tok(0) = "EXIT LOOP";
+    }
+    return PassResult::GoOn;
+}
+
+// The passes of a first word, then the three that every statement goes
+// through after its first word has been looked at.
+template <auto... firstWordPasses>
+PassResult WithTail(Translator& t) {
+    return RunInOrder<firstWordPasses..., TranslateKeywords, TranslateDeclaration, HandleBraces>(t);
+}
+
+PassResult TranslateByFirstWord(Translator& t) {
+    // Slots past lastToken may still hold old text: a line with no token
+    // left has no first word.
+    switch (t.lastToken >= 0 ? Classify(t.TokAt(0)) : FirstWord::Other) {
+        case FirstWord::Define: return WithTail<TranslateDefine>(t);
+        case FirstWord::Typedef: return WithTail<TranslateTypedef>(t);
+        case FirstWord::Struct: return WithTail<TranslateStruct>(t);
+        case FirstWord::Const: return TranslateConst(t);
+        case FirstWord::For: return WithTail<PassRawConditionalHeader, TranslateFor>(t);
+        case FirstWord::While: return WithTail<PassRawConditionalHeader, TranslateWhile>(t);
+        case FirstWord::Switch: return WithTail<OpenSelect>(t);
+        case FirstWord::Default: return DefaultToCaseElse(t);
+        case FirstWord::Extern: return DropFirstWord(t);
+        case FirstWord::Case: return WithTail<TranslateCase>(t);
+        case FirstWord::Break: return WithTail<TranslateBreak>(t);
+        case FirstWord::Do: return WithTail<OpenDoLoop>(t);
+        case FirstWord::If: return WithTail<PassRawConditionalHeader, TranslateIf>(t);
+        case FirstWord::ElseIf: return WithTail<TranslateIf>(t);
+        case FirstWord::Else: return WithTail<TranslateElse>(t);
+        case FirstWord::Other: return WithTail<>(t);
+    }
+    return WithTail<>(t);
+}
+
 }  // namespace
 
-int DispatchStatement(Translator& t) {
+PassResult DispatchStatement(Translator& t) {
     // The tokens come in compacted: the tokenizer compacts them, and the
     // type-word passes compact them again whenever they empty a slot.
-    for (;;) {
-        // Slots past lastToken may still hold old text: a line with no token
-        // left has no first word.
-        const FirstWord first = t.lastToken >= 0 ? Classify(t.TokAt(0)) : FirstWord::Other;
-        switch (first) {
-            case FirstWord::Define: return TranslateDefine(t) ? RunTail(t) : 0;
-            case FirstWord::Typedef: return TranslateTypedef(t) ? RunTail(t) : 0;
-            case FirstWord::Struct: return TranslateStruct(t) ? RunTail(t) : 0;
-            case FirstWord::Const:
-                // A constant with a brace initialiser is declared like any
-                // other initialised array, so the word const goes and the
-                // line is looked at again.
-                if (LineHasToken(t, "{")) {
-                    t.Tok(0).clear();
-                    t.CompactTokens();
-                    continue;
-                }
-                if (t.IsTypeName(t.TokAt(1))) t.Tok(1).clear();
-                t.CompactTokens();
-                return 1;
-            case FirstWord::For:
-                if (!PassRawConditionalHeader(t)) return 0;
-                return TranslateFor(t) ? RunTail(t) : 0;
-            case FirstWord::While:
-                if (!PassRawConditionalHeader(t)) return 0;
-                return TranslateWhile(t) ? RunTail(t) : 0;
-            case FirstWord::Switch:
-                t.Tok(0) = "SELECT CASE";
-                t.pendingBlock.closer = "END SELECT";
-                return RunTail(t);
-            case FirstWord::Default:
-                t.Tok(0) = "case";
-                t.InsertToken("ELSE", 1);
-                continue;
-            case FirstWord::Extern:
-                t.Tok(0).clear();
-                t.CompactTokens();
-                continue;
-            case FirstWord::Case: return TranslateCase(t) ? RunTail(t) : 0;
-            case FirstWord::Break: {
-                const BlockRecord* top = t.TopBlock();
-                if (top && top->closer == "END SELECT"sv) {
-                    t.Tok(0).clear();
-                    t.CompactTokens();
-                } else {
-                    t.Tok(0) = "EXIT LOOP";
-                }
-                return RunTail(t);
-            }
-            case FirstWord::Do:
-                t.Tok(0) = "DO";
-                t.pendingBlock.closer = "LOOP";
-                return RunTail(t);
-            case FirstWord::If:
-                if (!PassRawConditionalHeader(t)) return 0;
-                return TranslateIf(t) ? RunTail(t) : 0;
-            case FirstWord::ElseIf: return TranslateIf(t) ? RunTail(t) : 0;
-            case FirstWord::Else:
-                if (TranslateElse(t)) return RunTail(t);
-                continue;
-            case FirstWord::Other: return RunTail(t);
-        }
-    }
+    return UntilSettled<TranslateByFirstWord>(t);
 }
 
 }  // namespace xlat

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -84,24 +85,30 @@ void GetNextLine(Translator& t) {
     if (t.lineText.find('\t') != std::string::npos) t.lineText = Replace(t.lineText, "\t", "   ");
 }
 
+// One line through the chain, up to the first pass that finishes it.
 void TranslateLine(Translator& t) {
     GetNextLine(t);
-    if (!ConvertComments(t)) return;
-    if (!ConvertIncludes(t)) return;
-    if (!ConvertConditionals(t)) return;
-    if (!SplitStatement(t)) return;
-    if (!Tokenize(t, kMainDelimiters)) return;
-    if (!RecognizeTypeWords(t)) return;
-    if (!NormalizeTypes(t)) return;
-    if (!RenameIdentifiers(t)) return;
-    if (!DispatchStatement(t)) return;
-    if (!CleanFunctionHead(t)) return;
-    if (t.inWinMain) RenameWinMainParams(t);
-    if (t.inMain && !DropMainReturn(t)) return;
-    RewriteExpression(t);
+    RunInOrder<ConvertComments,      // comment lines, trailing comments
+               ConvertIncludes,      // #include
+               ConvertConditionals,  // #if and its branches
+               SplitStatement,       // one statement per line
+               TokenizeStatement,    // into the token slots
+               RecognizeTypeWords,   // type words and type learning
+               NormalizeTypes,       // GL type names, the window procedure
+               RenameIdentifiers,    // names that read as BASIC words
+               DispatchStatement,    // by the first word
+               CleanFunctionHead,    // const and FILE PTR out of heads
+               RenameWinMainParams,  // inside WinMain
+               DropMainReturn,       // inside main
+               RewriteExpression     // operators, then the line is written
+               >(t);
 }
 
 }  // namespace
+
+// Defined here, not beside the tokenizer, so that the tokenizer is compiled
+// as it is for its other callers.
+PassResult TokenizeStatement(Translator& t) { return Tokenize(t, kMainDelimiters); }
 
 void CycleGuard::Check(const Translator& t, size_t written) {
     if (written + t.out.size() > outputLimit_)

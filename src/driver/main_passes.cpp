@@ -5,7 +5,8 @@
 
 namespace xlat {
 
-void RenameWinMainParams(Translator& t) {
+PassResult RenameWinMainParams(Translator& t) {
+    if (!t.inWinMain) return PassResult::GoOn;
     static constexpr std::string_view kNewNames[4] = {"hInst", "hPrev", "CmdLine", "CmdShow"};
     for (int i = 0; i <= t.lastToken; ++i) {
         for (int k = 0; k < 4; ++k) {
@@ -17,14 +18,15 @@ void RenameWinMainParams(Translator& t) {
             }
         }
     }
+    return PassResult::GoOn;
 }
 
-int DropMainReturn(Translator& t) {
-    if (t.TokAt(0) == "return"sv) {
+PassResult DropMainReturn(Translator& t) {
+    if (t.inMain && t.TokAt(0) == "return"sv) {
         t.lineText.clear();
-        return 0;
+        return PassResult::LineDone;
     }
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

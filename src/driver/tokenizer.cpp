@@ -3,6 +3,8 @@
 
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -148,14 +150,14 @@ const DelimiterSet::Table* DelimiterSet::Known(std::string_view delimiters) {
     return nullptr;
 }
 
-int Tokenize(Translator& t, std::string_view delimiters) {
+PassResult Tokenize(Translator& t, std::string_view delimiters) {
     Views& v = t.cutViews;
     v.clear();
     const bool mayJoin = CutIntoTokens(t.lineText, DelimiterSet(delimiters), v);
     if (v.empty()) {
         t.ClearTokens();
         EmitLine(t);
-        return 0;
+        return PassResult::LineDone;
     }
     if (mayJoin) {
         // Compound operators are joined for the driver's set of delimiters only.
@@ -175,7 +177,7 @@ int Tokenize(Translator& t, std::string_view delimiters) {
         if (!IsRemovable(token)) SetText(slot[kept++], token);
     for (int i = kept; i < count; ++i) SetText(slot[i], top);
     t.lastToken = kept - 1;
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

@@ -1,8 +1,8 @@
 // The translator state shared by every pass of the per-line chain.
 //
 // A translation is one `Translator` object: the passes are plain functions
-// that receive it by reference and return nonzero to let the line go on, or
-// 0 when the line is finished (written, consumed, deferred or dropped).
+// that receive it by reference and say through their PassResult what
+// happens next to the line (driver/pass_result.hpp).
 #pragma once
 
 #include <string>

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {

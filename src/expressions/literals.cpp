@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -63,8 +64,8 @@ std::string NotesBefore(const std::vector<std::string>& notes, const std::string
 void ConvertCharLiterals(Translator& t) {
     // Without an apostrophe the cut below gives one token and nothing changes.
     if (!t.lineText.empty() && !Contains(t.lineText, "'")) return;
-    if (!Tokenize(t, "'")) return;  // empty line: already written
-    if (t.lastToken == 0) return;   // no apostrophe outside string literals
+    if (Tokenize(t, "'") == PassResult::LineDone) return;  // empty line: already written
+    if (t.lastToken == 0) return;                          // no apostrophe outside string literals
     // Each note goes in front of the notes already there, joined by " : ";
     // they are gathered and put in front of the comment once at the end (a
     // line of thousands of literals would otherwise copy the comment for each).

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -128,8 +129,6 @@ void ApplyRules(std::string& line, const std::array<MaskedRule, N>& rules, CharM
     }
 }
 
-}  // namespace
-
 void ApplyOperatorTable(Translator& t) {
     std::string& line = t.lineText;
     CharMask present = MaskOf(line);
@@ -148,7 +147,9 @@ void ApplyOperatorTable(Translator& t) {
     if (t.lastToken != 0) ApplyRules(line, kMaskedListsAndCalls, present);
 }
 
-void RewriteExpression(Translator& t) {
+}  // namespace
+
+PassResult RewriteExpression(Translator& t) {
     // Bitwise operators. A "&" after "(", ")", ":", "," or "=" is taken for
     // the address-of operator and stays. (The look past the last token reads
     // whatever the slots there hold.)
@@ -188,6 +189,7 @@ void RewriteExpression(Translator& t) {
     text.resize(end);
     ApplyOperatorTable(t);
     EmitLine(t);
+    return PassResult::LineDone;
 }
 
 int FindMatchingParen(const Translator& t, int index) {

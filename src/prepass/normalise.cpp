@@ -125,6 +125,86 @@ std::string PrepareText(std::string_view source) {
     return text;
 }
 
+// Where the C reading of a text stands.
+enum class ReadingIn { Code, String, Char, LineComment, BlockComment };
+
+// In code from `i`: goes to the next character that can change the reading
+// (found by `codeStops`) and past it; returns where reading goes on.
+std::size_t StepInCode(CharFinder<3>& codeStops, std::string_view text, std::size_t i, ReadingIn& in) {
+    const std::size_t n = text.size();
+    i = codeStops.Next(i);
+    if (i == n) return n;
+    if (text[i] == '"') {
+        in = ReadingIn::String;
+    } else if (text[i] == '\'') {
+        in = ReadingIn::Char;
+    } else if (i + 1 < n && text[i + 1] == '/') {
+        in = ReadingIn::LineComment;
+    } else if (i + 1 < n && text[i + 1] == '*') {
+        in = ReadingIn::BlockComment;
+        ++i;
+    }
+    return i + 1;
+}
+
+// In a string or character literal from `i`: goes past the next escape, or
+// past the closing quote or line end (back to code then); returns where
+// reading goes on. An escaped quote in a string is noted in `escapedQuotes`
+// (where its backslash stands).
+std::size_t StepInLiteral(std::string_view text, std::size_t i, ReadingIn& in,
+                          std::vector<std::size_t>& escapedQuotes) {
+    const std::size_t n = text.size();
+    const char quote = in == ReadingIn::String ? '"' : '\'';
+    while (i < n && text[i] != '\\' && text[i] != quote && text[i] != '\n') ++i;
+    if (i == n) return n;
+    if (text[i] != '\\') {
+        in = ReadingIn::Code;  // the closing quote, or a line end
+        return i + 1;
+    }
+    if (i + 1 == n) return n;
+    if (text[i + 1] == '"' && in == ReadingIn::String) {
+        escapedQuotes.push_back(i);
+        return i + 2;
+    }
+    // An escape, or a backslash that continues the literal on the next line
+    // (its line break included).
+    const char next = text[i + 1];
+    i += 2;
+    if (next == '\r' && i < n && text[i] == '\n') ++i;
+    return i;
+}
+
+// Where the escaped quotes still inside string literals stand (their
+// backslashes). In code only the characters that can change the reading
+// are looked at.
+std::vector<std::size_t> FindEscapedQuotesLeft(std::string_view text) {
+    ReadingIn in = ReadingIn::Code;
+    CharFinder<3> codeStops(text, {'"', '\'', '/'});
+    const std::size_t n = text.size();
+    std::vector<std::size_t> escapedQuotes;
+    std::size_t i = 0;
+    while (i < n) {
+        switch (in) {
+            case ReadingIn::Code: i = StepInCode(codeStops, text, i, in); break;
+            case ReadingIn::String:
+            case ReadingIn::Char: i = StepInLiteral(text, i, in, escapedQuotes); break;
+            case ReadingIn::LineComment: {
+                const std::size_t end = text.find('\n', i);
+                i = end == std::string_view::npos ? n : end + 1;
+                in = ReadingIn::Code;
+                break;
+            }
+            case ReadingIn::BlockComment: {
+                const std::size_t end = text.find("*/", i);
+                i = end == std::string_view::npos ? n : end + 2;
+                in = ReadingIn::Code;
+                break;
+            }
+        }
+    }
+    return escapedQuotes;
+}
+
 // Rule 5 needs a character other than a backslash before an escaped quote,
 // so it misses the quote of "\\\"" (an escaped backslash, then an escaped
 // quote). Left alone, that quote would end the literal and flip the quote
@@ -132,71 +212,13 @@ std::string PrepareText(std::string_view source) {
 // comments) and turns every escaped quote still inside a string literal into
 // a backtick, as rule 5 does with the others.
 void ReplaceEscapedQuotesLeft(std::string& text) {
-    enum class In { Code, String, Char, LineComment, BlockComment } in = In::Code;
-    // In code only the characters that can change the reading are looked at;
-    // the escaped quotes to replace are noted first, so that a text without
-    // one is not copied.
-    CharFinder<3> codeStops(text, {'"', '\'', '/'});
-    const char* s = text.data();
-    const std::size_t n = text.size();
-    std::vector<std::size_t> escapedQuotes;  // where each one's backslash stands
-    std::size_t i = 0;
-    while (i < n) {
-        switch (in) {
-            case In::Code:
-                i = codeStops.Next(i);
-                if (i == n) break;
-                if (s[i] == '"') {
-                    in = In::String;
-                } else if (s[i] == '\'') {
-                    in = In::Char;
-                } else if (i + 1 < n && s[i + 1] == '/') {
-                    in = In::LineComment;
-                } else if (i + 1 < n && s[i + 1] == '*') {
-                    in = In::BlockComment;
-                    ++i;
-                }
-                ++i;
-                break;
-            case In::String:
-            case In::Char: {
-                const char quote = in == In::String ? '"' : '\'';
-                while (i < n && s[i] != '\\' && s[i] != quote && s[i] != '\n') ++i;
-                if (i == n) break;
-                if (s[i] != '\\') {
-                    in = In::Code;  // the closing quote, or a line end
-                    ++i;
-                } else if (i + 1 == n) {
-                    ++i;
-                } else if (s[i + 1] == '"' && in == In::String) {
-                    escapedQuotes.push_back(i);
-                    i += 2;
-                } else {
-                    // An escape, or a backslash that continues the literal on the
-                    // next line (its line break included).
-                    const char next = s[i + 1];
-                    i += 2;
-                    if (next == '\r' && i < n && s[i] == '\n') ++i;
-                }
-                break;
-            }
-            case In::LineComment: {
-                const void* end = std::memchr(s + i, '\n', n - i);
-                i = end == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(end) - s) + 1;
-                in = In::Code;
-                break;
-            }
-            case In::BlockComment: {
-                const std::size_t end = text.find("*/", i);
-                i = end == std::string::npos ? n : end + 2;
-                in = In::Code;
-                break;
-            }
-        }
-    }
+    // The escaped quotes are noted first, so that a text without one is not
+    // copied.
+    const std::vector<std::size_t> escapedQuotes = FindEscapedQuotesLeft(text);
+    if (escapedQuotes.empty()) return;
     // Each escaped quote (two characters) becomes one backtick: the text is
     // closed up in place.
-    if (escapedQuotes.empty()) return;
+    const std::size_t n = text.size();
     char* data = text.data();
     std::size_t write = escapedQuotes.front();
     for (std::size_t k = 0; k < escapedQuotes.size(); ++k) {

@@ -254,6 +254,55 @@ private:
         return ret;
     }
 
+    // A "[...]" set, after its "[": its node with the characters it holds.
+    Ref CharacterSet() {
+        Ref ret;
+        if (Peek() == '^') {
+            ret = Node(kNodeNoneOf);
+            ++at_;
+        } else {
+            ret = Node(kNodeOneOf);
+        }
+        if (Peek() == ']' || Peek() == '-') Byte(static_cast<std::uint8_t>(src_[at_++]));
+        while (at_ < src_.size() && Peek() != ']') {
+            if (Peek() == '-') {
+                ++at_;
+                if (Peek() == ']' || at_ >= src_.size()) {
+                    Byte('-');
+                } else {
+                    int from = static_cast<unsigned char>(PeekAt(at_ - 2)) + 1;
+                    int to = static_cast<unsigned char>(Peek());
+                    if (from > to + 1) return FailRef("invalid [] range");
+                    for (; from <= to; ++from) Byte(static_cast<std::uint8_t>(from));
+                    ++at_;
+                }
+            } else {
+                Byte(static_cast<std::uint8_t>(src_[at_++]));
+            }
+        }
+        Byte(0);
+        if (Peek() != ']') return FailRef("unmatched []");
+        ++at_;
+        return ret;
+    }
+
+    // A run of plain characters: one literal node. A repeat sign after the
+    // run applies to its last character alone, which is left for a node of
+    // its own.
+    Ref LiteralRun(int& flagp) {
+        std::size_t len = 0;
+        while (at_ + len < src_.size() && !IsMeta(src_[at_ + len])) ++len;
+        if (len == 0) return FailRef("internal disaster");  // cannot arise
+        char ender = PeekAt(at_ + len);
+        if (len > 1 && IsRepeatSign(ender)) --len;
+        flagp |= kHasWidth;
+        if (len == 1) flagp |= kSimple;
+        const Ref ret = Node(kNodeLiteral);
+        for (; len > 0; --len) Byte(static_cast<std::uint8_t>(src_[at_++]));
+        Byte(0);
+        return ret;
+    }
+
     Ref Atom(int& flagp) {
         flagp = kWorst;
         Ref ret = kNull;
@@ -266,36 +315,11 @@ private:
                 ret = Node(kNodeAny);
                 flagp |= kHasWidth | kSimple;
                 break;
-            case '[': {
-                if (Peek() == '^') {
-                    ret = Node(kNodeNoneOf);
-                    ++at_;
-                } else {
-                    ret = Node(kNodeOneOf);
-                }
-                if (Peek() == ']' || Peek() == '-') Byte(static_cast<std::uint8_t>(src_[at_++]));
-                while (at_ < src_.size() && Peek() != ']') {
-                    if (Peek() == '-') {
-                        ++at_;
-                        if (Peek() == ']' || at_ >= src_.size()) {
-                            Byte('-');
-                        } else {
-                            int from = static_cast<unsigned char>(PeekAt(at_ - 2)) + 1;
-                            int to = static_cast<unsigned char>(Peek());
-                            if (from > to + 1) return FailRef("invalid [] range");
-                            for (; from <= to; ++from) Byte(static_cast<std::uint8_t>(from));
-                            ++at_;
-                        }
-                    } else {
-                        Byte(static_cast<std::uint8_t>(src_[at_++]));
-                    }
-                }
-                Byte(0);
-                if (Peek() != ']') return FailRef("unmatched []");
-                ++at_;
+            case '[':
+                ret = CharacterSet();
+                if (ret == kNull) return kNull;
                 flagp |= kHasWidth | kSimple;
                 break;
-            }
             case '(': {
                 int flags = 0;
                 ret = Reg(true, flags);
@@ -316,20 +340,7 @@ private:
                 Byte(0);
                 flagp |= kHasWidth | kSimple;
                 break;
-            default: {
-                --at_;
-                std::size_t len = 0;
-                while (at_ + len < src_.size() && !IsMeta(src_[at_ + len])) ++len;
-                if (len == 0) return FailRef("internal disaster");  // cannot arise
-                char ender = PeekAt(at_ + len);
-                if (len > 1 && IsRepeatSign(ender)) --len;  // the sign applies to the last char
-                flagp |= kHasWidth;
-                if (len == 1) flagp |= kSimple;
-                ret = Node(kNodeLiteral);
-                for (; len > 0; --len) Byte(static_cast<std::uint8_t>(src_[at_++]));
-                Byte(0);
-                break;
-            }
+            default: --at_; return LiteralRun(flagp);
         }
         return ret;
     }
@@ -727,6 +738,42 @@ private:
 
     bool IsAlternativeAt(std::size_t n) const { return n != kNoNode && n < size_ && prog_[n] == kNodeAlternative; }
 
+    // A group's start or end node: notes where the group starts or ends, to
+    // be undone on backtracking. False for a node of no known kind.
+    bool MarkGroup(std::uint8_t op, const char* input) {
+        if (op > kNodeGroupStart && op < kNodeGroupStart + kPatternGroups) {
+            const int g = op - kNodeGroupStart;
+            stack_.push_back(Frame{kUndoStart, 0, 0, static_cast<std::uint8_t>(g), 0, starts_[g], 0});
+            starts_[g] = input;
+        } else if (op > kNodeGroupEnd && op < kNodeGroupEnd + kPatternGroups) {
+            const int g = op - kNodeGroupEnd;
+            stack_.push_back(Frame{kUndoEnd, 0, 0, static_cast<std::uint8_t>(g), 0, ends_[g], 0});
+            ends_[g] = input;
+        } else {
+            Error("memory corruption");
+            return false;
+        }
+        return true;
+    }
+
+    // The nodes that match characters: true, with `input` past them, when
+    // the characters at `input` match the node at `scan`.
+    bool StepOverChars(std::uint8_t op, std::size_t scan, const char*& input) {
+        if (op == kNodeLiteral) {
+            const std::size_t len = static_cast<std::size_t>(Aux(scan));
+            if (static_cast<std::size_t>(eol_ - input) < len || len == 0 ||
+                std::memcmp(input, &prog_[scan + 3], len) != 0)
+                return false;
+            input += len;
+            return true;
+        }
+        if (input >= eol_) return false;
+        if (op == kNodeOneOf && !InSet(scan, *input)) return false;
+        if (op == kNodeNoneOf && InSet(scan, *input)) return false;
+        ++input;
+        return true;
+    }
+
     bool Run(const char* input) {
         stack_.clear();
         std::size_t scan = 1;
@@ -745,24 +792,9 @@ private:
                     case kNodeStartAnchor: ok = input == bol_; break;
                     case kNodeEndAnchor: ok = input == eol_; break;
                     case kNodeAny:
-                        ok = input < eol_;
-                        if (ok) ++input;
-                        break;
-                    case kNodeLiteral: {
-                        const std::size_t len = static_cast<std::size_t>(Aux(scan));
-                        ok = static_cast<std::size_t>(eol_ - input) >= len && len > 0 &&
-                             std::memcmp(input, &prog_[scan + 3], len) == 0;
-                        if (ok) input += len;
-                        break;
-                    }
+                    case kNodeLiteral:
                     case kNodeOneOf:
-                        ok = input < eol_ && InSet(scan, *input);
-                        if (ok) ++input;
-                        break;
-                    case kNodeNoneOf:
-                        ok = input < eol_ && !InSet(scan, *input);
-                        if (ok) ++input;
-                        break;
+                    case kNodeNoneOf: ok = StepOverChars(op, scan, input); break;
                     case kNodeEmpty:
                     case kNodeBackLink: break;
                     case kNodeAlternative:
@@ -788,56 +820,51 @@ private:
                         break;
                     }
                     default:
-                        if (op > kNodeGroupStart && op < kNodeGroupStart + kPatternGroups) {
-                            const int g = op - kNodeGroupStart;
-                            stack_.push_back(Frame{kUndoStart, 0, 0, static_cast<std::uint8_t>(g), 0, starts_[g], 0});
-                            starts_[g] = input;
-                        } else if (op > kNodeGroupEnd && op < kNodeGroupEnd + kPatternGroups) {
-                            const int g = op - kNodeGroupEnd;
-                            stack_.push_back(Frame{kUndoEnd, 0, 0, static_cast<std::uint8_t>(g), 0, ends_[g], 0});
-                            ends_[g] = input;
-                        } else {
-                            Error("memory corruption");
-                            return false;
-                        }
+                        if (!MarkGroup(op, input)) return false;
                         break;
                 }
                 if (!ok) break;
                 scan = next;
             }
-            // Backtrack to the latest choice point, undoing captures on the way.
-            for (;;) {
-                if (stack_.empty()) return false;
-                const Frame f = stack_.back();
-                stack_.pop_back();
-                if (f.kind == kUndoStart) {
-                    starts_[f.group] = f.pos;
-                    continue;
-                }
-                if (f.kind == kUndoEnd) {
-                    ends_[f.group] = f.pos;
-                    continue;
-                }
-                if (f.kind == kChoice) {
-                    if (f.node + 3 > size_) {
-                        Error("corrupted pointers");
-                        return false;
-                    }
-                    const std::size_t after = Next(f.node);
-                    if (IsAlternativeAt(after))
-                        stack_.push_back(Frame{kChoice, 0, 0, 0, static_cast<std::uint32_t>(after), f.pos, 0});
-                    input = f.pos;
-                    scan = f.node + 3;
-                    break;
-                }
-                // kRepeat: fewer repetitions.
-                const std::ptrdiff_t k = NextCount(f.pos, f.count, f.minimum, f.nextch);
-                if (k < 0) continue;
-                stack_.push_back(Frame{kRepeat, f.nextch, f.minimum, 0, f.node, f.pos, k - 1});
-                input = f.pos + k;
-                scan = f.node;
-                break;
+            if (!Backtrack(input, scan)) return false;
+        }
+    }
+
+    // Goes back to the latest choice point, undoing captures on the way, and
+    // sets where the forward walk takes up again. False when no choice is
+    // left (or the program is damaged).
+    bool Backtrack(const char*& input, std::size_t& scan) {
+        for (;;) {
+            if (stack_.empty()) return false;
+            const Frame f = stack_.back();
+            stack_.pop_back();
+            if (f.kind == kUndoStart) {
+                starts_[f.group] = f.pos;
+                continue;
             }
+            if (f.kind == kUndoEnd) {
+                ends_[f.group] = f.pos;
+                continue;
+            }
+            if (f.kind == kChoice) {
+                if (f.node + 3 > size_) {
+                    Error("corrupted pointers");
+                    return false;
+                }
+                const std::size_t after = Next(f.node);
+                if (IsAlternativeAt(after))
+                    stack_.push_back(Frame{kChoice, 0, 0, 0, static_cast<std::uint32_t>(after), f.pos, 0});
+                input = f.pos;
+                scan = f.node + 3;
+                return true;
+            }
+            // kRepeat: fewer repetitions.
+            const std::ptrdiff_t k = NextCount(f.pos, f.count, f.minimum, f.nextch);
+            if (k < 0) continue;
+            stack_.push_back(Frame{kRepeat, f.nextch, f.minimum, 0, f.node, f.pos, k - 1});
+            input = f.pos + k;
+            scan = f.node;
+            return true;
         }
     }
 
@@ -860,6 +887,22 @@ private:
 
 bool ValidProgram(const CompiledPattern& pattern) {
     return !pattern.program.empty() && pattern.program[0] == kPatternMagic;
+}
+
+// Whether a match or an expansion can run: the pattern and the other
+// arguments (`othersGiven`) are there and the program is intact. Reports the
+// first problem found.
+bool Usable(const CompiledPattern* pattern, bool othersGiven, std::string_view missing, std::string_view damaged,
+            PatternErrors* errors) {
+    if (pattern == nullptr || !othersGiven) {
+        PatternError(missing, errors);
+        return false;
+    }
+    if (!ValidProgram(*pattern)) {
+        PatternError(damaged, errors);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -887,14 +930,7 @@ std::unique_ptr<CompiledPattern> CompilePattern(std::string_view pattern, Patter
 
 bool MatchPattern(const CompiledPattern* pattern, std::string_view text, PatternMatch& match, PatternErrors* errors) {
     match.Clear();
-    if (pattern == nullptr || text.data() == nullptr) {
-        PatternError("NULL parameter", errors);
-        return false;
-    }
-    if (!ValidProgram(*pattern)) {
-        PatternError("corrupted program", errors);
-        return false;
-    }
+    if (!Usable(pattern, text.data() != nullptr, "NULL parameter", "corrupted program", errors)) return false;
     text = UpToNul(text);
     Matcher matcher(*pattern, errors);
     return matcher.Search(text.data(), text.data() + text.size(), match);
@@ -902,14 +938,9 @@ bool MatchPattern(const CompiledPattern* pattern, std::string_view text, Pattern
 
 bool ExpandTemplate(const CompiledPattern* pattern, const PatternMatch& match, std::string_view tmpl, std::string* out,
                     PatternErrors* errors) {
-    if (pattern == nullptr || tmpl.data() == nullptr || out == nullptr) {
-        PatternError("NULL parm to regsub", errors);
+    if (!Usable(pattern, tmpl.data() != nullptr && out != nullptr, "NULL parm to regsub",
+                "damaged regexp fed to regsub", errors))
         return false;
-    }
-    if (!ValidProgram(*pattern)) {
-        PatternError("damaged regexp fed to regsub", errors);
-        return false;
-    }
     tmpl = UpToNul(tmpl);
     const std::size_t n = tmpl.size();
     for (std::size_t i = 0; i < n;) {

@@ -27,18 +27,18 @@ namespace xlat {
 
 // Node kinds and their codes in the program.
 enum PatternNode : std::uint8_t {
-    kNodeEnd = 0,
-    kNodeStartAnchor = 1,
-    kNodeEndAnchor = 2,
-    kNodeAny = 3,
-    kNodeOneOf = 4,
-    kNodeNoneOf = 5,
-    kNodeAlternative = 6,
-    kNodeBackLink = 7,
-    kNodeLiteral = 8,
-    kNodeEmpty = 9,
-    kNodeRepeat0 = 10,
-    kNodeRepeat1 = 11,
+    kNodeEnd,              // the end of the program
+    kNodeStartAnchor,      // ^
+    kNodeEndAnchor,        // $
+    kNodeAny,              // .
+    kNodeOneOf,            // [...]
+    kNodeNoneOf,           // [^...]
+    kNodeAlternative,      // this way, or the next alternative
+    kNodeBackLink,         // back to the start of a loop
+    kNodeLiteral,          // a run of plain characters
+    kNodeEmpty,            // matches the empty string
+    kNodeRepeat0,          // the node after, zero or more times
+    kNodeRepeat1,          // the node after, one or more times
     kNodeGroupStart = 20,  // + n, n from 1 to 9
     kNodeGroupEnd = 30,    // + n, n from 1 to 9
 };

@@ -1,10 +1,13 @@
 // The brace pass: "{" opens the block that the last header armed in
 // pendingBlock, "}" closes the innermost block and writes its BASIC closer.
 #include <cctype>
+#include <optional>
 #include <vector>
 
+#include "declarations/declarations.hpp"
 #include "directives/directives.hpp"
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 namespace xlat {
@@ -12,6 +15,15 @@ namespace xlat {
 namespace {
 
 void ForgetPendingBlock(Translator& t) { t.pendingBlock = BlockRecord{}; }
+
+// Moves tokens from..lastToken, each followed by a blank, in front of
+// pendingText; the line then ends before them.
+void MoveTokensToPending(Translator& t, int from) {
+    std::string rest;
+    for (int i = from; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
+    t.pendingText = rest + t.pendingText;
+    t.lastToken = from - 1;
+}
 
 // Pops the step record of a for loop (below its NEXT marker) and writes the
 // step and the end of the loop.
@@ -40,10 +52,7 @@ void RunCascade(Translator& t) {
 
 // Writes what is left of the current line now, as the driver's last steps
 // would, so that lines of closed outer blocks can follow it.
-void FinishLineNow(Translator& t) {
-    if (t.inWinMain) RenameWinMainParams(t);
-    RewriteExpression(t);
-}
+void FinishLineNow(Translator& t) { RunInOrder<RenameWinMainParams, RewriteExpression>(t); }
 
 // A whole-line comment or a blank line between a do body's "}" and its
 // while tail: true for such a line; with `write` set it is written as the
@@ -100,9 +109,12 @@ bool JoinWhileTail(Translator& t, int i) {
     return true;
 }
 
-// "}" of a do body. Returns the pass result, or -1 to go on with the walk.
-int CloseDoLoop(Translator& t, int i) {
-    if (t.TokAt(i + 1) != "while"sv && JoinWhileTail(t, i)) return 0;
+// The pass result at a "}", or nothing when the walk over the tokens goes on.
+using AtCloser = std::optional<PassResult>;
+
+// "}" of a do body.
+AtCloser CloseDoLoop(Translator& t, int i) {
+    if (t.TokAt(i + 1) != "while"sv && JoinWhileTail(t, i)) return PassResult::LineDone;
     t.PopBlock();
     t.Tok(i) = "LOOP";
     if (t.TokAt(i + 1) == "while"sv) {
@@ -115,11 +127,11 @@ int CloseDoLoop(Translator& t, int i) {
     } else if (i < t.lastToken) {
         MoveTokensToPending(t, i + 1);
     }
-    if (!(t.TopBlock() && t.TopBlock()->autoClose == 1)) return 1;
+    if (!(t.TopBlock() && t.TopBlock()->autoClose == 1)) return PassResult::GoOn;
     FinishLineNow(t);
     RunCascade(t);
     ForgetPendingBlock(t);
-    return 0;
+    return PassResult::LineDone;
 }
 
 // The text from its first non-blank character on (as LTrim, without a copy).
@@ -218,8 +230,7 @@ void WriteAll(Translator& t, const std::vector<std::string>& lines) {
 }
 
 // "}" of an IF block: looks ahead for an else, which reopens the same IF.
-// Returns the pass result, or -1 to go on with the walk.
-int CloseIfBlock(Translator& t, int i) {
+AtCloser CloseIfBlock(Translator& t, int i) {
     // The comment lines passed over, in the form they are written in.
     std::vector<std::string> remembered;
     bool elseAfterConditional = false;
@@ -261,16 +272,16 @@ int CloseIfBlock(Translator& t, int i) {
         WriteAll(t, remembered);
         RunCascade(t);
         ForgetPendingBlock(t);
-        return 0;
+        return PassResult::LineDone;
     }
     t.pendingBlock.closer = t.PopBlock().closer;
     t.Tok(i).clear();
     WriteAll(t, remembered);
-    return -1;
+    return std::nullopt;
 }
 
 // "}" that closes the innermost block.
-int CloseBlock(Translator& t, int i) {
+AtCloser CloseBlock(Translator& t, int i) {
     const BlockRecord* top = t.TopBlock();
     const std::string closer = top ? top->closer : "";
     // A "}" followed by while ends a do loop only when the innermost block
@@ -284,8 +295,7 @@ int CloseBlock(Translator& t, int i) {
         RunCascade(t);
         ForgetPendingBlock(t);
         t.Tok(i).clear();
-        RewriteExpression(t);
-        return 0;
+        return RewriteExpression(t);
     }
     if (closer == "END IF"sv) {
         // A statement after the "}" on the same line (`if (a) { x; } y;` cut
@@ -305,19 +315,12 @@ int CloseBlock(Translator& t, int i) {
     RunCascade(t);
     RestoreOuterType(t);
     ForgetPendingBlock(t);
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace
 
-void MoveTokensToPending(Translator& t, int from) {
-    std::string rest;
-    for (int i = from; i <= t.lastToken; ++i) rest += t.TokAt(i) + " ";
-    t.pendingText = rest + t.pendingText;
-    t.lastToken = from - 1;
-}
-
-int HandleBraces(Translator& t) {
+PassResult HandleBraces(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& token = t.TokAt(i);
         if (token.size() != 1) continue;
@@ -326,11 +329,10 @@ int HandleBraces(Translator& t) {
             t.Tok(i).clear();
             t.pendingBlock = BlockRecord{};
         } else if (token[0] == '}') {
-            const int result = CloseBlock(t, i);
-            if (result >= 0) return result;
+            if (const AtCloser result = CloseBlock(t, i)) return *result;
         }
     }
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

@@ -1,4 +1,6 @@
+#include "declarations/declarations.hpp"
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -30,7 +32,7 @@ void HoistAssignments(Translator& t) {
 
 }  // namespace
 
-int TranslateIf(Translator& t) {
+PassResult TranslateIf(Translator& t) {
     t.Tok(0) = UCase(t.TokAt(0));
     t.pendingBlock.closer = "END IF";
     t.pendingBlock.autoClose = 0;
@@ -55,25 +57,25 @@ int TranslateIf(Translator& t) {
     }
 
     EmptyConditionParentheses(t);
-    return 1;
+    return PassResult::GoOn;
 }
 
-int TranslateElse(Translator& t) {
+PassResult TranslateElse(Translator& t) {
     t.pendingBlock.closer = "END IF";
     if (t.TokAt(1) == "if"sv) {
         t.Tok(0) = "ELSEIF";
         t.Tok(1).clear();
         t.CompactTokens();
-        return 0;
+        return PassResult::LookAgain;
     }
     // The line becomes ELSE alone; the body, in braces of its own, follows.
     t.Tok(0) = "ELSE";
     t.pendingText = "{" + TokensWithBlanks(t, 1, t.lastToken) + "}" + t.pendingText;
     t.lastToken = 0;
-    return 1;
+    return PassResult::GoOn;
 }
 
-int TranslateCase(Translator& t) {
+PassResult TranslateCase(Translator& t) {
     t.Tok(0) = "CASE";
     t.scratchText.clear();
     if (t.TokAt(t.lastToken) != ":"sv) {
@@ -95,7 +97,7 @@ int TranslateCase(Translator& t) {
         }
     }
     --t.lastToken;  // the final ":"
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

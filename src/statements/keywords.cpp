@@ -1,3 +1,6 @@
+#include <string_view>
+#include <vector>
+
 #include "driver/passes.hpp"
 #include "statements/flow_helpers.hpp"
 
@@ -11,11 +14,32 @@ bool HasTokenFrom(const Translator& t, std::string_view text, int from) {
     return false;
 }
 
+// The word that a keyword becomes wherever it stands, or nothing.
+std::string_view RenamedKeyword(std::string_view token) {
+    switch (token[0]) {
+        case 'b': return token == "break"sv ? "EXIT LOOP"sv : ""sv;
+        case 'c': return token == "continue"sv ? "ITERATE"sv : ""sv;
+        case 'i': return token == "int"sv ? "INTEGER"sv : ""sv;
+        case 'g': return token == "goto"sv ? "GOTO"sv : ""sv;
+        default: return {};
+    }
+}
+
+// `delete p` becomes `free( p )`. The ")" goes in at once past the last
+// token, or else is noted in `closers` to be inserted with the others.
+void DeleteToFree(Translator& t, int i, std::vector<int>& closers) {
+    t.Tok(i) = "free(";
+    if (i + 2 > t.lastToken)
+        t.InsertToken(")", i + 2);
+    else
+        closers.push_back(i + 2);
+}
+
 }  // namespace
 
 // Single C keywords rewritten wherever they stand; a line with the
 // conditional operator goes out as raw C.
-int TranslateKeywords(Translator& t) {
+PassResult TranslateKeywords(Translator& t) {
     // The tokens are compacted at the end; when the walk below meets no empty
     // or blank token and empties none, there is nothing to compact.
     bool compact = false;
@@ -36,41 +60,27 @@ int TranslateKeywords(Translator& t) {
         }
         switch (token[0]) {
             case 'd':
-                if (token == "delete"sv) {
-                    t.Tok(i) = "free(";
-                    if (i + 2 > t.lastToken)
-                        t.InsertToken(")", i + 2);
-                    else
-                        closers.push_back(i + 2);
-                    compact = true;  // past the last token, the ")" may leave a gap
-                }
-                break;
-            case 'b':
-                if (token == "break"sv) t.Tok(i) = "EXIT LOOP";
-                break;
-            case 'c':
-                if (token == "continue"sv) t.Tok(i) = "ITERATE";
-                break;
-            case 'i':
-                if (token == "int"sv) t.Tok(i) = "INTEGER";
-                break;
-            case 'g':
-                if (token == "goto"sv) t.Tok(i) = "GOTO";
+                if (token != "delete"sv) break;
+                DeleteToFree(t, i, closers);
+                compact = true;  // past the last token, the ")" may leave a gap
                 break;
             case 'F':
-                if (token == "FAR"sv && t.TokAt(i + 1) == "*"sv) {
-                    t.Tok(i).clear();
-                    compact = true;
-                }
+                if (token != "FAR"sv || t.TokAt(i + 1) != "*"sv) break;
+                t.Tok(i).clear();
+                compact = true;
                 break;
             case '?':
-                if (token == "?"sv && HasTokenFrom(t, ":", i)) {
-                    insertClosers();
-                    WriteRawLine(t);
-                    ApplyRawBraces(t);
-                    t.lineText.clear();
-                    return 0;
-                }
+                if (token != "?"sv || !HasTokenFrom(t, ":", i)) break;
+                insertClosers();
+                WriteRawLine(t);
+                ApplyRawBraces(t);
+                t.lineText.clear();
+                return PassResult::LineDone;
+            case 'b':
+            case 'c':
+            case 'i':
+            case 'g':
+                if (const std::string_view word = RenamedKeyword(token); !word.empty()) t.Tok(i).assign(word);
                 break;
         }
     }
@@ -80,7 +90,7 @@ int TranslateKeywords(Translator& t) {
         compact = true;
     }
     if (compact) t.CompactTokens();
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

@@ -1,4 +1,5 @@
 #include "comments/comments.hpp"
+#include "declarations/declarations.hpp"
 #include "directives/directives.hpp"
 #include "driver/passes.hpp"
 #include "runtime/strings.hpp"
@@ -53,7 +54,7 @@ int ParenthesisDepth(const Translator& t) {
 
 }  // namespace
 
-int TranslateWhile(Translator& t) {
+PassResult TranslateWhile(Translator& t) {
     if (t.TokAt(t.lastToken) == "}"sv) {
         --t.lastToken;
         t.pendingText = "}" + t.pendingText;
@@ -70,7 +71,7 @@ int TranslateWhile(Translator& t) {
             RewriteExpression(t);
             t.Write("WEND");
             t.pendingBlock.closer.clear();
-            return 0;
+            return PassResult::LineDone;
         }
         if (h >= 0) {
             // A body without braces is given a pair and processed next.
@@ -81,13 +82,13 @@ int TranslateWhile(Translator& t) {
     }
 
     EmptyConditionParentheses(t);
-    return 1;
+    return PassResult::GoOn;
 }
 
 // A for loop becomes its init line, a WHILE line, the body, and at the body's
 // closing brace the step and WEND (the step waits on the block stack under
 // the body's "NEXT" record).
-int TranslateFor(Translator& t) {
+PassResult TranslateFor(Translator& t) {
     t.pendingBlock.autoClose = 0;
     t.CompactTokens();
 
@@ -101,7 +102,7 @@ int TranslateFor(Translator& t) {
         const std::string next = NextHeaderLine(t);
         CountDirective(t, next);  // taken into the header, it is no line of its own
         t.pendingText = t.pendingText + Trim(t.lineText) + next;
-        return 0;
+        return PassResult::LineDone;
     }
 
     const int firstSemicolon = FindToken(t, ";", 2);
@@ -134,7 +135,7 @@ int TranslateFor(Translator& t) {
     t.lineText.clear();
     t.scratchText.clear();
     t.pendingBlock.closer = "NEXT";
-    return 0;
+    return PassResult::LineDone;
 }
 
 }  // namespace xlat

@@ -1,4 +1,5 @@
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "statements/flow_helpers.hpp"
 
 namespace xlat {
@@ -70,18 +71,18 @@ void ApplyRawBraces(Translator& t) {
 // A control header whose parentheses hold the conditional operator ("?" and
 // a later ":") cannot be turned into a BASIC condition: the line goes out as
 // raw C. With a "{" at its end the body still opens a block, closed by "!}".
-int PassRawConditionalHeader(Translator& t) {
-    if (t.TokAt(1) != "("sv) return 1;
+PassResult PassRawConditionalHeader(Translator& t) {
+    if (t.TokAt(1) != "("sv) return PassResult::GoOn;
     const int close = FindMatchingParen(t, 1);
-    if (close == 1) return 1;
+    if (close == 1) return PassResult::GoOn;
     int question = -1;
     for (int i = 2; i < close && question < 0; ++i)
         if (t.TokAt(i) == "?"sv) question = i;
-    if (question < 0) return 1;
+    if (question < 0) return PassResult::GoOn;
     bool colon = false;
     for (int i = question + 1; i < close; ++i)
         if (t.TokAt(i) == ":"sv) colon = true;
-    if (!colon) return 1;
+    if (!colon) return PassResult::GoOn;
 
     WriteRawLine(t);
     if (t.TokAt(t.lastToken) == "{"sv) {
@@ -91,7 +92,7 @@ int PassRawConditionalHeader(Translator& t) {
         t.pendingBlock = BlockRecord{};
     }
     t.lineText.clear();
-    return 0;
+    return PassResult::LineDone;
 }
 
 }  // namespace xlat

@@ -14,6 +14,7 @@
 #include "directives/directives.hpp"
 #include "driver/cut_at_delimiters.hpp"
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 #include "types/type_grammar.hpp"
 
@@ -198,7 +199,7 @@ std::string NextStatementText(Translator& t, Join how) {
 // Puts the line and the text that continues it into pendingText as one line;
 // the driver takes it as the next line and runs every pass on it again. A
 // comment of the line is written first, on a line of its own.
-int JoinWithNextLine(Translator& t, Join how) {
+PassResult JoinWithNextLine(Translator& t, Join how) {
     std::string joined = std::move(t.lineText);
     const std::string next = NextStatementText(t, how);
     if (how != Join::ParameterList) joined += ' ';
@@ -206,7 +207,7 @@ int JoinWithNextLine(Translator& t, Join how) {
     t.pendingText = joined;
     t.lineText.clear();
     WriteJoinComment(t, how);
-    return 0;
+    return PassResult::LineDone;
 }
 
 bool EndsStatement(std::string_view token);
@@ -296,7 +297,7 @@ bool StatementFollows(Translator& t, std::string_view text) {
 }
 
 // Joins the lines of an unfinished statement; see above.
-int JoinStatementLines(Translator& t) {
+PassResult JoinStatementLines(Translator& t) {
     if (!t.joinShortcut || !IsQuietJoinedText(t.lineText)) return JoinWithNextLine(t, Join::GoesOn);
     std::string joined = std::move(t.lineText);
     t.lineText.clear();
@@ -348,7 +349,7 @@ int JoinStatementLines(Translator& t) {
         joined += ' ';
         joined += next;
         t.pendingText = std::move(joined);
-        return 0;
+        return PassResult::LineDone;
     }
 }
 
@@ -432,60 +433,23 @@ void ReplacePunctuationLiterals(std::string& line, size_t i) {
         if (follows[static_cast<unsigned char>(literal[0][1])]) ReplaceOutsideQuotes(line, literal[0], literal[1]);
 }
 
-}  // namespace
-
-int SplitStatement(Translator& t) {
-    const bool goesOn = std::exchange(t.lineGoesOn, false);
-    // Character literals need an apostrophe; without one, the literal pass
-    // only has something to do on an empty line.
-    const size_t apostrophe = t.lineText.find('\'');
-    if (apostrophe != std::string::npos) ReplacePunctuationLiterals(t.lineText, apostrophe);
-    if (apostrophe != std::string::npos || t.lineText.empty()) ConvertCharLiterals(t);
-    if (t.lineText.empty()) {
-        t.ClearTokens();
-        EmitLine(t);
-        return 0;
-    }
-    Pieces& pieces = t.splitViews;
-    CutStatement(t.lineText, t.joinScratch, pieces);
-    // Unfinished statements are joined before anything else (joining the
-    // tokens of operators never gives a token that ends one).
-    const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
-    const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
-    if (StartsWith(first, "#")) return 1;
-    if (!pieces.empty() && !EndsStatement(last) && !StatementFollows(t, t.lineText)) return JoinStatementLines(t);
-    if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
-        // The whole line is cut as it always is.
-        t.lineText += ' ';
-        t.lineText += TrimView(t.pendingText);
-        t.pendingText.clear();
-        return SplitStatement(t);
-    }
-    if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
-    if (last == ")"sv && !StatementFollows(t, t.lineText)) {
-        const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
-        if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::ControlHeader);
-        if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);
-    }
-
-    if (pieces.size() == 1) return 1;
+// The statement is whole: the pieces after its end go to pendingText, and
+// a "{" or "}" that must stand alone is cut off.
+PassResult CutAfterStatement(Translator& t, Pieces& pieces, std::string_view first) {
+    if (pieces.size() == 1) return PassResult::GoOn;
     if (first == "{"sv) {
         MoveToPending(t, pieces, 1);
         t.lineText.assign(1, '{');  // not = "{": GCC 12 warns wrongly of an overlap here
-        return 1;
+        return PassResult::GoOn;
     }
-    // A one-line function definition: the head keeps its "{" and the body
-    // follows as lines of its own.
-    if (size_t brace = OneLineBodyBrace(t, pieces); brace > 0) {
+    // A one-line function or structure definition: the head keeps its "{"
+    // and the body follows as lines of its own, as it does over several lines.
+    size_t brace = OneLineBodyBrace(t, pieces);
+    if (brace == 0) brace = OneLineStructBrace(pieces);
+    if (brace > 0) {
         MoveToPending(t, pieces, brace + 1);
         JoinPieces(t, pieces);
-        return 1;
-    }
-    // So is a one-line structure definition, as it is over several lines.
-    if (size_t brace = OneLineStructBrace(pieces); brace > 0) {
-        MoveToPending(t, pieces, brace + 1);
-        JoinPieces(t, pieces);
-        return 1;
+        return PassResult::GoOn;
     }
     // The members of a structure go on lines of their own (a nested
     // structure's head `struct p ; {` stays whole).
@@ -509,7 +473,49 @@ int SplitStatement(Translator& t) {
         (pieces[1] == "else"sv || StartsWith(pieces[1], "#") || StartsOwnWhileLoop(t, pieces[1])))
         MoveToPending(t, pieces, 1);
     JoinPieces(t, pieces);
-    return 1;
+    return PassResult::GoOn;
 }
+
+// One look at the line. When a piece of a long line does not cut as the
+// whole line would, the whole line is taken back and looked at again.
+PassResult SplitOnce(Translator& t) {
+    const bool goesOn = std::exchange(t.lineGoesOn, false);
+    // Character literals need an apostrophe; without one, the literal pass
+    // only has something to do on an empty line.
+    const size_t apostrophe = t.lineText.find('\'');
+    if (apostrophe != std::string::npos) ReplacePunctuationLiterals(t.lineText, apostrophe);
+    if (apostrophe != std::string::npos || t.lineText.empty()) ConvertCharLiterals(t);
+    if (t.lineText.empty()) {
+        t.ClearTokens();
+        EmitLine(t);
+        return PassResult::LineDone;
+    }
+    Pieces& pieces = t.splitViews;
+    CutStatement(t.lineText, t.joinScratch, pieces);
+    // Unfinished statements are joined before anything else (joining the
+    // tokens of operators never gives a token that ends one).
+    const std::string_view first = pieces.empty() ? std::string_view() : pieces.front();
+    const std::string_view last = pieces.empty() ? std::string_view() : pieces.back();
+    if (StartsWith(first, "#")) return PassResult::GoOn;
+    if (!pieces.empty() && !EndsStatement(last) && !StatementFollows(t, t.lineText)) return JoinStatementLines(t);
+    if (goesOn && !PieceCutsAsWholeLine(t, pieces)) {
+        // The whole line is cut as it always is.
+        t.lineText += ' ';
+        t.lineText += TrimView(t.pendingText);
+        t.pendingText.clear();
+        return PassResult::LookAgain;
+    }
+    if (pieces.empty()) return JoinWithNextLine(t, Join::GoesOn);  // a line of blanks
+    if (last == ")"sv && !StatementFollows(t, t.lineText)) {
+        const bool taggedType = type_grammar::IsTagWord(first) && pieces.size() > 2 && StartsName(pieces[1]);
+        if (first != "static"sv && !t.IsTypeName(first) && !taggedType) return JoinWithNextLine(t, Join::ControlHeader);
+        if (Tally(t.lineText, "(") != Tally(t.lineText, ")")) return JoinWithNextLine(t, Join::ParameterList);
+    }
+    return CutAfterStatement(t, pieces, first);
+}
+
+}  // namespace
+
+PassResult SplitStatement(Translator& t) { return UntilSettled<SplitOnce>(t); }
 
 }  // namespace xlat

@@ -206,13 +206,9 @@ struct HeadShape {
 // The shape `words name ( ... )`, with a "{" after it or not: at least one
 // word in front of the name, and no ";", "=" or brace before the parameter
 // list. Only the caller knows whether a body follows.
+// The "(" that the ")" at `close` closes, walking back; -1 when there is none.
 template <class Tokens>
-HeadShape FindHead(const Tokens& tokens) {
-    int close = tokens.Last();
-    if (tokens.At(close) == "{"sv) --close;
-    if (tokens.At(close) != ")"sv) return {};
-    const std::string_view first = tokens.At(0);
-    if (!StartsName(first) || IsStatementWord(first)) return {};
+int OpeningParen(const Tokens& tokens, int close) {
     int open = close;
     for (int depth = 0; open >= 0; --open) {
         if (tokens.At(open) == ")"sv)
@@ -220,6 +216,17 @@ HeadShape FindHead(const Tokens& tokens) {
         else if (tokens.At(open) == "("sv && --depth == 0)
             break;
     }
+    return open;
+}
+
+template <class Tokens>
+HeadShape FindHead(const Tokens& tokens) {
+    int close = tokens.Last();
+    if (tokens.At(close) == "{"sv) --close;
+    if (tokens.At(close) != ")"sv) return {};
+    const std::string_view first = tokens.At(0);
+    if (!StartsName(first) || IsStatementWord(first)) return {};
+    const int open = OpeningParen(tokens, close);
     if (open < 2 || !StartsName(tokens.At(open - 1)) || IsStatementWord(tokens.At(open - 1))) return {};
     for (int i = 0; i < open; ++i) {
         const std::string_view token = tokens.At(i);
@@ -267,13 +274,7 @@ std::vector<std::string_view> HeadPrefix(const Tokens& tokens, HeadShape head, i
         if (tokens.At(i) != ")"sv) continue;
         // The last macro call in front of the name, unless it only carries
         // compiler attributes.
-        int open = i;
-        for (int depth = 0; open >= 0; --open) {
-            if (tokens.At(open) == ")"sv)
-                ++depth;
-            else if (tokens.At(open) == "("sv && --depth == 0)
-                break;
-        }
+        const int open = OpeningParen(tokens, i);
         const std::string_view macro = tokens.At(open - 1);
         if (open < 1 || macro == "__declspec"sv || macro == "__attribute__"sv) break;
         from = open + 1;

@@ -70,16 +70,16 @@ void ShapeFunctionHead(Translator& t, LineTokens& tokens) {
 
 }  // namespace
 
-int RecognizeTypeWords(Translator& t) {
+PassResult RecognizeTypeWords(Translator& t) {
     LineTokens tokens{t};
     // The tokenizer hands the tokens over compacted.
     type_grammar::FoldTypeWordsAndTags(tokens);
     ShapeFunctionHead(t, tokens);
     type_grammar::LearnFromDeclaration(tokens);
-    return 1;
+    return PassResult::GoOn;
 }
 
-int NormalizeTypes(Translator& t) {
+PassResult NormalizeTypes(Translator& t) {
     for (int i = 0; i <= t.lastToken; ++i) {
         const std::string& word = t.TokAt(i);
         if (word.empty() || word[0] != 'G') continue;
@@ -90,7 +90,7 @@ int NormalizeTypes(Translator& t) {
     }
     // The window procedure named in a window-class set-up line.
     if (t.lastToken >= 1 && LCaseEquals(t.TokAt(t.lastToken - 1), "wndproc")) t.Tok(t.lastToken - 1) = "WndMainProc";
-    return 1;
+    return PassResult::GoOn;
 }
 
 namespace {
@@ -143,7 +143,7 @@ bool RenameIdentifierAt(Translator& t, int i) {
 
 }  // namespace
 
-int RenameIdentifiers(Translator& t) {
+PassResult RenameIdentifiers(Translator& t) {
     if (t.lastToken >= 0) t.scratchText.clear();  // as each token's check leaves it
     bool emptied = false;
     for (int i = 0; i <= t.lastToken; ++i) {
@@ -153,7 +153,7 @@ int RenameIdentifiers(Translator& t) {
     // The tokens came in compacted: only a folded "unsigned" leaves a slot
     // to remove.
     if (emptied) t.CompactTokens();
-    return 1;
+    return PassResult::GoOn;
 }
 
 }  // namespace xlat

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "../statements/flow_test_util.hpp"
+#include "declarations/declarations.hpp"
 
 namespace {
 
 // Tokenizes a statement, runs the declaration pass and writes what goes on.
 std::string Declare(xlat::Translator& t, const std::string& text) {
     SetLine(t, text);
-    if (!xlat::TranslateDeclaration(t)) return "<dropped>";
+    if (xlat::TranslateDeclaration(t) != xlat::PassResult::GoOn) return "<dropped>";
     xlat::CleanFunctionHead(t);
     xlat::RewriteExpression(t);
     std::string out = t.out;
@@ -62,13 +63,13 @@ TEST(FunctionHead, ParametersPointersAndMain) {
 TEST(TranslateKeywords, WordsOperatorsAndModifiers) {
     xlat::Translator t;
     SetLine(t, "if ( x ) break ; continue ; inline char FAR * p FAR q");
-    EXPECT_EQ(xlat::TranslateKeywords(t), 1);
+    EXPECT_EQ(xlat::TranslateKeywords(t), xlat::PassResult::GoOn);
     EXPECT_EQ(Tokens(t), "[if][(][x][)][EXIT LOOP][;][ITERATE][;][inline][char][*][p][FAR][q]");
     SetLine(t, "inline foo");
     xlat::TranslateKeywords(t);
     EXPECT_EQ(Tokens(t), "[inline][foo]");
     SetLine(t, "x = a ? b ;");  // no ":" after the "?": no raw line
-    EXPECT_EQ(xlat::TranslateKeywords(t), 1);
+    EXPECT_EQ(xlat::TranslateKeywords(t), xlat::PassResult::GoOn);
     EXPECT_EQ(t.out, "");
 }
 
@@ -87,18 +88,18 @@ TEST(TranslateKeywords, RawLineKeepsTheEffectOfItsBraces) {
 TEST(PassRawConditionalHeader, OnlyWhenTheOperatorIsInsideTheHeader) {
     xlat::Translator t;
     SetLine(t, "if (a ? b : c) {");
-    EXPECT_EQ(xlat::PassRawConditionalHeader(t), 0);
+    EXPECT_EQ(xlat::PassRawConditionalHeader(t), xlat::PassResult::LineDone);
     SetLine(t, "if (a) x = b ? c : d;");
-    EXPECT_EQ(xlat::PassRawConditionalHeader(t), 1);
+    EXPECT_EQ(xlat::PassRawConditionalHeader(t), xlat::PassResult::GoOn);
     SetLine(t, "if (a ? b) x = c : d;");
-    EXPECT_EQ(xlat::PassRawConditionalHeader(t), 1);
+    EXPECT_EQ(xlat::PassRawConditionalHeader(t), xlat::PassResult::GoOn);
 }
 
 TEST(TranslateStruct, HeadsVariablesAndForwardDeclarations) {
     xlat::Translator t;
     t.lineComment = "note";
     SetLine(t, "struct point {");
-    EXPECT_EQ(xlat::TranslateStruct(t), 0);
+    EXPECT_EQ(xlat::TranslateStruct(t), xlat::PassResult::LineDone);
     EXPECT_EQ(t.out, "TYPE point    'note\n");
     EXPECT_TRUE(t.IsTypeName("point"));
     // A variable named before the body is declared under the TYPE block.
@@ -121,11 +122,11 @@ TEST(TranslateTypedef, ScalarAndBracedForms) {
     xlat::Translator u;
     u.lineComment = "real";
     SetLine(u, "typedef double REAL ;");
-    EXPECT_EQ(xlat::TranslateTypedef(u), 0);
+    EXPECT_EQ(xlat::TranslateTypedef(u), xlat::PassResult::LineDone);
     EXPECT_EQ(u.out, "  ' real\nCONST  double  =  REAL\n");
     xlat::Translator v;
     SetLine(v, "typedef enum {");
-    EXPECT_EQ(xlat::TranslateTypedef(v), 1);
+    EXPECT_EQ(xlat::TranslateTypedef(v), xlat::PassResult::GoOn);
     EXPECT_EQ(Tokens(v), "[enum][{]");
 }
 

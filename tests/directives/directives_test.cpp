@@ -2,6 +2,7 @@
 
 #include "directives/directives.hpp"
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 
 namespace {
 
@@ -13,7 +14,7 @@ xlat::Translator RunDirectives(const std::string& line, const std::string& comme
     t.lineText = line;
     t.lineComment = comment;
     t.pendingText = pending;
-    if (xlat::ConvertIncludes(t)) xlat::ConvertConditionals(t);
+    if (xlat::ConvertIncludes(t) == xlat::PassResult::GoOn) xlat::ConvertConditionals(t);
     return t;
 }
 

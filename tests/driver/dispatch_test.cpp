@@ -7,7 +7,7 @@ namespace {
 // Tokenizes a statement, dispatches it and writes what goes on.
 std::string Dispatch(xlat::Translator& t, const std::string& text) {
     SetLine(t, text);
-    if (!xlat::DispatchStatement(t)) return "<finished>";
+    if (xlat::DispatchStatement(t) != xlat::PassResult::GoOn) return "<finished>";
     xlat::RewriteExpression(t);
     std::string out = t.out;
     t.out.clear();

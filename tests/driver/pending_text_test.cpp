@@ -6,6 +6,7 @@
 
 #include "driver/passes.hpp"
 #include "driver/pending_text.hpp"
+#include "expressions/expressions.hpp"
 #include "runtime/strings.hpp"
 
 using namespace xlat;
@@ -29,7 +30,7 @@ std::vector<std::string> AllTexts(std::string_view alphabet, size_t length) {
 bool PassesLeaveAlone(const std::string& line) {
     Translator t;
     t.lineText = line;
-    if (!ConvertComments(t) || !ConvertIncludes(t) || !ConvertConditionals(t)) return false;
+    if (RunInOrder<ConvertComments, ConvertIncludes, ConvertConditionals>(t) != PassResult::GoOn) return false;
     ConvertCharLiterals(t);
     return t.lineText == line && t.lineComment.empty() && t.out.empty() && t.pendingText.empty();
 }

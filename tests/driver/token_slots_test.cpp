@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 
 using namespace xlat;
 
@@ -19,7 +20,7 @@ using V = std::vector<std::string>;
 TEST(TokenSlots, FreedSlotsHoldTheLastCutTokenAndOlderSlotsAreEmptied) {
     Translator t;
     t.lineText = "int f ( int x ) {";
-    ASSERT_EQ(Tokenize(t, kMainDelimiters), 1);
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     ASSERT_EQ(t.lastToken, 6);
     // Thirteen pieces were cut (six of them blanks): the six freed slots
     // read "{", the slot after them nothing.
@@ -27,7 +28,7 @@ TEST(TokenSlots, FreedSlotsHoldTheLastCutTokenAndOlderSlotsAreEmptied) {
 
     // A shorter line leaves nothing of the longer one behind.
     t.lineText = "a";
-    ASSERT_EQ(Tokenize(t, kMainDelimiters), 1);
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(t.lastToken, 0);
     EXPECT_EQ(Slots(t, 0, 8), (V{"a", "", "", "", "", "", "", "", ""}));
 }
@@ -36,14 +37,14 @@ TEST(TokenSlots, MemberArrowTakesTheTokenCutBeforeIt) {
     Translator t;
     // The blank before the arrow is the token before it, and joins it.
     t.lineText = "(p) ->x;";
-    ASSERT_EQ(Tokenize(t, kMainDelimiters), 1);
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(Slots(t, 0, t.lastToken), (V{"(", "p", ")", " ->x", ";"}));
     // Eight pieces, three emptied by the arrow: the freed slots read ";".
     EXPECT_EQ(Slots(t, 5, 8), (V{";", ";", ";", ""}));
 
     // A second arrow finds the token before it emptied by the first.
     t.lineText = "a->b->c;";
-    ASSERT_EQ(Tokenize(t, kMainDelimiters), 1);
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(Slots(t, 0, t.lastToken), (V{"a->b", "->c", ";"}));
 }
 

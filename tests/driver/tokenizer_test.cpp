@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 
 using namespace xlat;
 
@@ -9,7 +10,7 @@ std::vector<std::string> TokensOf(const std::string& line, std::string_view deli
     Translator t;
     t.lineText = line;
     std::vector<std::string> out;
-    if (!Tokenize(t, delimiters)) return out;
+    if (Tokenize(t, delimiters) != xlat::PassResult::GoOn) return out;
     for (int i = 0; i <= t.lastToken; ++i) out.push_back(t.TokAt(i));
     return out;
 }
@@ -58,6 +59,6 @@ TEST(Tokenizer, AnEmptyLineGivesNoTokenAndIsEmitted) {
     Translator t;
     t.lineText = "";
     t.lineComment = "note";
-    EXPECT_EQ(Tokenize(t, kMainDelimiters), 0);
+    EXPECT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::LineDone);
     EXPECT_EQ(t.out, std::string(60, ' ') + "'note\n");
 }

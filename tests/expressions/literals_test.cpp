@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "expressions/expressions.hpp"
 
 namespace {
 

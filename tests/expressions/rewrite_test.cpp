@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
+#include "expressions/expressions.hpp"
 
 using namespace xlat;
 
@@ -11,7 +13,7 @@ std::string Rewrite(const std::string& line, const std::string& comment = "") {
     Translator t;
     t.lineText = line;
     t.lineComment = comment;
-    if (Tokenize(t, kMainDelimiters)) RewriteExpression(t);
+    if (Tokenize(t, kMainDelimiters) == xlat::PassResult::GoOn) RewriteExpression(t);
     return t.out;
 }
 }  // namespace
@@ -62,18 +64,18 @@ TEST(RewriteExpression, BackslashInALiteralBracketsTheLine) {
 TEST(RewriteExpression, MatchingParenthesesAndAssignmentSpans) {
     Translator t;
     t.lineText = "f ( a , ( b ) ) x";
-    ASSERT_TRUE(Tokenize(t, kMainDelimiters));
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(FindMatchingParen(t, 1), 7);
     EXPECT_EQ(FindMatchingParen(t, 7), 1);
     EXPECT_EQ(FindMatchingParen(t, 4), 6);
     EXPECT_EQ(FindMatchingParen(t, 0), 0);
 
     t.lineText = "f ( ( a";
-    ASSERT_TRUE(Tokenize(t, kMainDelimiters));
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(FindMatchingParen(t, 1), 1);
 
     t.lineText = "if ( ( fp = fopen ( n ) ) == NULL )";
-    ASSERT_TRUE(Tokenize(t, kMainDelimiters));
+    ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     int a = 0, b = 0;
     FindAssignmentSpan(t, 4, a, b);
     EXPECT_EQ(a, 2);

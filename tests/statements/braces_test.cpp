@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 
 namespace {
 
 // Runs one line through the tokenizer and the brace pass, and writes what
 // the pass lets go on, as the driver would.
-int Line(xlat::Translator& t, const std::string& text) {
+xlat::PassResult Line(xlat::Translator& t, const std::string& text) {
     t.lineText = text;
     xlat::Tokenize(t, xlat::kMainDelimiters);
-    const int result = xlat::HandleBraces(t);
-    if (result) xlat::RewriteExpression(t);
+    const xlat::PassResult result = xlat::HandleBraces(t);
+    if (result == xlat::PassResult::GoOn) xlat::RewriteExpression(t);
     return result;
 }
 
@@ -44,7 +45,7 @@ TEST(HandleBraces, DoBodyWithItsWhileTailOnALaterLine) {
     t.in = xlat::LineSource("\n// check\nwhile (n < 10);\nx = 1;\n");
     Open(t, "LOOP");
     t.lineComment = " end";
-    EXPECT_EQ(Line(t, "}"), 0);
+    EXPECT_EQ(Line(t, "}"), xlat::PassResult::LineDone);
     EXPECT_EQ(t.out, "\n' check\n");
     EXPECT_EQ(t.pendingText, "} while (n < 10);");
     EXPECT_EQ(t.lineComment, " end");

@@ -7,7 +7,7 @@ namespace {
 TEST(TranslateIf, BracedHeaderGetsThenAfterItsBrace) {
     xlat::Translator t;
     SetLine(t, "if (a == b) {");
-    EXPECT_EQ(xlat::TranslateIf(t), 1);
+    EXPECT_EQ(xlat::TranslateIf(t), xlat::PassResult::GoOn);
     EXPECT_EQ(Tokens(t), "[IF][][a][==][b][][{][THEN]");
 }
 
@@ -15,7 +15,7 @@ TEST(TranslateElseAndCase, BodiesAndLabelLists) {
     xlat::Translator t;
     t.pendingText = "w ;";
     SetLine(t, "else x = 0;");
-    EXPECT_EQ(xlat::TranslateElse(t), 1);
+    EXPECT_EQ(xlat::TranslateElse(t), xlat::PassResult::GoOn);
     EXPECT_EQ(t.pendingText, "{x = 0 ; }w ;");
     xlat::Translator c;
     SetLine(c, "case 1: case 2: n++;");
@@ -26,7 +26,7 @@ TEST(TranslateElseAndCase, BodiesAndLabelLists) {
 TEST(TranslateWhile, EmptyBodyWritesLoopAtOnce) {
     xlat::Translator t;
     SetLine(t, "while (busy());");
-    EXPECT_EQ(xlat::TranslateWhile(t), 0);
+    EXPECT_EQ(xlat::TranslateWhile(t), xlat::PassResult::LineDone);
     EXPECT_EQ(t.out, "WHILE (busy ())\nWEND\n");
     EXPECT_EQ(t.pendingBlock.closer, "");
 }
@@ -44,7 +44,7 @@ TEST(TranslateDefine, MacrosKeepTheirCommentAndContinuedLines) {
     xlat::Translator t;
     t.lineComment = " sq";
     SetLine(t, "#define SQR(x) ((x)*(x))");
-    EXPECT_EQ(xlat::TranslateDefine(t), 0);
+    EXPECT_EQ(xlat::TranslateDefine(t), xlat::PassResult::LineDone);
     EXPECT_EQ(t.out, "   '  sq\n$HEADER\n#define SQR ( x ) ( ( x ) * ( x ) )\n$HEADER\n");
     xlat::Translator u;
     u.in = xlat::LineSource("  a = 1; \\\n  b = 2;\nc = 3;\n");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 
 inline void SetLine(xlat::Translator& t, const std::string& line) {
     t.lineText = line;

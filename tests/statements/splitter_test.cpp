@@ -20,7 +20,7 @@ Shaped Shape(const std::string& first, const std::string& input = "", const std:
     t.in = LineSource(input);
     t.lineText = first;
     t.lineComment = comment;
-    while (!SplitStatement(t)) {
+    while (SplitStatement(t) != PassResult::GoOn) {
         t.lineText = t.pendingText;
         t.pendingText.clear();
     }
@@ -44,7 +44,7 @@ TEST(SplitStatement, JoinsStatementsSpreadOverLines) {
     Translator t;
     t.in = LineSource("b;\nnext;\n");
     t.lineText = "x = a +";
-    EXPECT_EQ(SplitStatement(t), 0);
+    EXPECT_EQ(SplitStatement(t), xlat::PassResult::LineDone);
     EXPECT_EQ(t.pendingText, "x = a + b;");
     EXPECT_EQ(t.ReadLine(), "next;");
 }
@@ -115,7 +115,7 @@ TEST(SplitStatement, PutsCutTextInFrontOfWaitingText) {
     Translator t;
     t.lineText = "{ x = 1;";
     t.pendingText = "y = 2;";
-    EXPECT_EQ(SplitStatement(t), 1);
+    EXPECT_EQ(SplitStatement(t), xlat::PassResult::GoOn);
     EXPECT_EQ(t.pendingText, "x = 1 ; y = 2;");
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/passes.hpp"
+#include "driver/tokenizer.hpp"
 #include "types/type_scan.hpp"
 
 using namespace xlat;
