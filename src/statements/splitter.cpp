@@ -311,7 +311,9 @@ PassResult JoinStatementLines(Translator& t) {
         const std::string next = NextStatementText(t, Join::GoesOn);
         WriteJoinComment(t, Join::GoesOn);
         bool hasComment = false;
-        if (!next.empty() && ShapeJoinedLine(next, openLiteral, code, comment, hasComment)) {
+        // A directive taken into the statement may hand text back (a "}" for
+        // the next branch), which joining the usual way sees: it goes that way.
+        if (!next.empty() && !IsDirectiveLine(next) && ShapeJoinedLine(next, openLiteral, code, comment, hasComment)) {
             // The statement goes on unless the new text ends it (without
             // new pieces, the last piece is the one that did not end it).
             // An open literal runs on to the first quote of the new text,
@@ -336,7 +338,7 @@ PassResult JoinStatementLines(Translator& t) {
                     // A statement of its own, as the splitter finds when the
                     // text comes back to it as a line.
                     t.pendingText = std::move(joined);
-                    return 0;
+                    return PassResult::LineDone;
                 }
                 t.lineText = std::move(joined);
                 return JoinWithNextLine(t, Join::GoesOn);
