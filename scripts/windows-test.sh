@@ -12,7 +12,7 @@
 #
 # Usage: bash scripts/windows-test.sh
 # Environment: XLAT_WARNINGS_AS_ERRORS  ON: the cross build fails on a compiler warning
-#                           (scripts/test.sh sets it)
+#                           (scripts/test.sh sets it ON unless it is set already)
 #              LINUX_BUILD  Linux build folder with xlat and xlat_tests (default build;
 #                           configured when missing, always brought up to date)
 #              WIN_BUILD    cross build folder (default build-win)

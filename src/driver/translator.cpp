@@ -130,7 +130,7 @@ void Translator::Write(std::string_view line) {
 }
 
 void Translator::Write2(std::string_view a, std::string_view b) {
-    if (a == "!"sv) NoteWritten(std::string(a) + std::string(b));
+    if (a == "!"sv) NoteWritten(Join({a, b}));
     out.append(a);
     out.append(b);
     out += '\n';

@@ -51,7 +51,7 @@ PassResult TranslateIf(Translator& t) {
         if (h >= 0) {
             t.pendingText = TokensWithBlanks(t, h + 1, t.lastToken) + "}" + t.pendingText;
             t.Tok(h + 1) = "THEN";
-            t.Tok(h + 2) = "{";
+            t.Tok(h + 2) = '{';
             t.lastToken = h + 2;
         }
     }
@@ -70,7 +70,7 @@ PassResult TranslateElse(Translator& t) {
     }
     // The line becomes ELSE alone; the body, in braces of its own, follows.
     t.Tok(0) = "ELSE";
-    t.pendingText = "{" + TokensWithBlanks(t, 1, t.lastToken) + "}" + t.pendingText;
+    t.pendingText = Join({"{", TokensWithBlanks(t, 1, t.lastToken), "}"}) + t.pendingText;
     t.lastToken = 0;
     return PassResult::GoOn;
 }
@@ -84,7 +84,7 @@ PassResult TranslateCase(Translator& t) {
         for (int i = 1; i <= t.lastToken; ++i) {
             if (t.TokAt(i) == ":"sv && t.TokAt(i + 1) == "case"sv) {
                 t.Tok(i).clear();
-                t.Tok(i + 1) = ",";
+                t.Tok(i + 1) = ',';
             }
         }
         t.CompactTokens();

@@ -76,7 +76,7 @@ PassResult TranslateWhile(Translator& t) {
         if (h >= 0) {
             // A body without braces is given a pair and processed next.
             t.pendingText = TokensWithBlanks(t, h + 1, t.lastToken) + " } " + t.pendingText;
-            t.Tok(h + 1) = "{";
+            t.Tok(h + 1) = '{';
             t.lastToken = h + 1;
         }
     }

@@ -34,7 +34,7 @@ void MoveInnerStatement(Translator& t) {
     if (h < 0 || h == t.lastToken - 1) return;
     t.scratchText = TokensWithBlanks(t, h + 1, t.lastToken);
     t.pendingText = t.scratchText + t.pendingText;
-    t.Tok(h + 1) = "{";
+    t.Tok(h + 1) = '{';
     t.lastToken = h + 1;
     t.pendingBlock.autoClose = 1;
 }

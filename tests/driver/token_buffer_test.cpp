@@ -11,6 +11,13 @@ void SetTokens(Translator& t, std::initializer_list<const char*> tokens) {
     for (const char* tok : tokens) t.Tok(i++) = tok;
     t.lastToken = i - 1;
 }
+
+BlockRecord Block(const char* closer, int autoClose) {
+    BlockRecord block;
+    block.closer = closer;
+    block.autoClose = autoClose;
+    return block;
+}
 }  // namespace
 
 TEST(TokenBuffer, CompactionDropsEmptyAndSingleBlankTokensOnly) {
@@ -105,8 +112,8 @@ TEST(TokenBuffer, StorageWordsAndTheBlockStack) {
     EXPECT_EQ(IsVoidOrStorage("const"), 0);
 
     Translator t;
-    t.PushBlock({"END IF", 0, ""});
-    t.PushBlock({"WEND", 1, ""});
+    t.PushBlock(Block("END IF", 0));
+    t.PushBlock(Block("WEND", 1));
     EXPECT_EQ(t.BlockDepth(), 2);
     EXPECT_EQ(t.TopBlock()->closer, "WEND");
     EXPECT_EQ(t.PopBlock().closer, "WEND");

@@ -27,7 +27,7 @@ TEST(TokenSlots, FreedSlotsHoldTheLastCutTokenAndOlderSlotsAreEmptied) {
     EXPECT_EQ(Slots(t, 0, 13), (V{"int", "f", "(", "int", "x", ")", "{", "{", "{", "{", "{", "{", "{", ""}));
 
     // A shorter line leaves nothing of the longer one behind.
-    t.lineText = "a";
+    t.lineText = 'a';
     ASSERT_EQ(Tokenize(t, kMainDelimiters), xlat::PassResult::GoOn);
     EXPECT_EQ(t.lastToken, 0);
     EXPECT_EQ(Slots(t, 0, 8), (V{"a", "", "", "", "", "", "", "", ""}));

@@ -1,5 +1,6 @@
 // Tests of the pattern matcher.
 #include "prepass/pattern.hpp"
+#include "runtime/strings.hpp"
 
 #include <gtest/gtest.h>
 
@@ -364,7 +365,7 @@ std::string RandomPattern(std::mt19937& rng, int depth);
 
 std::string RandomAtom(std::mt19937& rng, int depth) {
     static const char* const atoms[] = {"a", "b", "c", "ab", ".", "[ab]", "[^a]", "[a-c]", "\\.", "^", "$"};
-    if (depth < 2 && rng() % 5 == 0) return "(" + RandomPattern(rng, depth + 1) + ")";
+    if (depth < 2 && rng() % 5 == 0) return Join({"(", RandomPattern(rng, depth + 1), ")"});
     return atoms[rng() % (sizeof atoms / sizeof atoms[0])];
 }
 

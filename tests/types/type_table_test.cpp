@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/strings.hpp"
 #include "types/type_table.hpp"
 
 using namespace xlat;
@@ -31,7 +32,7 @@ TEST(TypeTable, ExtraNamesAreTrimmedAndAddedOnce) {
 // and a copy of a table keeps what it learnt.
 TEST(TypeTable, LearntNamesSurviveGrowthAndCopies) {
     TypeTable table;
-    for (int i = 0; i < 500; ++i) table.Add("T" + std::to_string(i));
+    for (int i = 0; i < 500; ++i) table.Add(Join({"T", std::to_string(i)}));
     table.Add("T7");  // again: harmless
     TypeTable copy = table;
     for (const TypeTable* t : {&table, &copy}) {
