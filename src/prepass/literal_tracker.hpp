@@ -26,6 +26,14 @@ public:
         return in_ == In::String || in_ == In::Char;
     }
 
+    // Whether the character at `pos` stands in code: outside the literals
+    // and the comments. `pos` never goes back from one call to the next,
+    // here or in Inside.
+    bool InCode(std::size_t pos) {
+        Inside(pos);
+        return in_ == In::Code;
+    }
+
 private:
     enum class In { Code, String, Char, LineComment, BlockComment };
 

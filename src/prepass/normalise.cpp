@@ -239,45 +239,20 @@ void ReplaceEscapedQuotesLeft(std::string& text) {
 // the comment pass reads them. Otherwise the comment's lines would be taken
 // for code. The lines stay as many as they were.
 void SplitCommentsAfterCode(std::string& text) {
-    enum class In { Code, String, Char, LineComment };
     std::vector<std::size_t> opens;  // the "/*" to split
-    In in = In::Code;
-    bool codeOnLine = false;
+    LiteralTracker state(text);
     const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\n') {
-            in = In::Code;  // literals and "//" comments end with the line
-            codeOnLine = false;
-            continue;
-        }
-        if (in == In::LineComment) continue;
-        if (in == In::String || in == In::Char) {
-            if (c == '\\')
-                ++i;
-            else if (c == (in == In::String ? '"' : '\''))
-                in = In::Code;
-            continue;
-        }
-        if (c == '/' && i + 1 < n && text[i + 1] == '/') {
-            in = In::LineComment;
-        } else if (c == '/' && i + 1 < n && text[i + 1] == '*') {
-            const std::size_t close = text.find("*/", i + 2);
-            if (close == std::string::npos) break;  // left for the comment pass to report
-            const std::size_t lineEnd = text.find('\n', i + 2);
-            const bool spansLines = lineEnd < close;
-            if (codeOnLine && spansLines) opens.push_back(i);
-            if (spansLines) codeOnLine = false;
-            i = close + 1;
-        } else if (c == '"') {
-            in = In::String;
-            codeOnLine = true;
-        } else if (c == '\'') {
-            in = In::Char;
-            codeOnLine = true;
-        } else if (c != ' ' && c != '\t' && c != '\r') {
-            codeOnLine = true;
-        }
+    for (std::size_t at = text.find("/*"); at != std::string::npos; at = text.find("/*", at + 2)) {
+        if (!state.InCode(at)) continue;
+        const std::size_t close = text.find("*/", at + 2);
+        if (close == std::string::npos) break;  // left for the comment pass to report
+        // Split when code stands before it on its line (whatever followed an
+        // earlier "*/" already stands on a line of its own) and it closes on
+        // a later line.
+        const std::size_t lineStart = at == 0 ? 0 : text.find_last_of('\n', at - 1) + 1;
+        const std::size_t code = text.find_first_not_of(" \t\r", lineStart);
+        if (code < at && text.find('\n', at) < close) opens.push_back(at);
+        at = close;
     }
     if (opens.empty()) return;
     std::string result;
