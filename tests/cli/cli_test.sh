@@ -298,5 +298,29 @@ expect "--notes in the filter" 1 "WHILE a
 <stdin>: 1 line kept as C, 0 macros kept as C, 1 block left open, 0 branches reconciled
 "
 
+input 'void f(void) {
+#ifdef A
+  while (a) {
+#else
+  while (b) {
+#endif
+    x = 1;
+  }
+}
+'
+run --notes -
+expect "--notes names the branches reconciled" 0 "SUB f ()
+   \$IF A
+   WHILE a
+   \$ELSE
+   WHILE b
+   \$ENDIF
+      x = 1
+   WEND
+END SUB
+" "<stdin>(4): conditional-compilation branches reconciled here: check that the BASIC suits every branch
+<stdin>: 0 lines kept as C, 0 macros kept as C, 0 blocks left open, 1 branch reconciled
+"
+
 echo "cli_test: $checks checks, $failures failed"
 [ "$failures" = 0 ]
