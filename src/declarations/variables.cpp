@@ -116,6 +116,14 @@ PassResult TranslateDeclaration(Translator& t) {
     if (t.TokAt(1) == "="sv) return PassResult::GoOn;
     if (TranslateInitialiser(t)) return PassResult::GoOn;
     if (t.lastToken >= 0 && t.TokAt(t.lastToken) == ";"sv) return TranslateVariables(t);
+    // A head has a parameter list: without one, the ";" was left out
+    // (`struct S { int a }`), and the line declares variables.
+    bool parameters = false;
+    for (int i = 1; i <= t.lastToken && !parameters; ++i) parameters = t.TokAt(i) == "("sv;
+    if (!parameters) {
+        t.InsertToken(";", t.lastToken + 1);
+        return TranslateVariables(t);
+    }
     return TranslateFunctionHead(t);
 }
 

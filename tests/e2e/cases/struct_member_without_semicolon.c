@@ -1,0 +1,2 @@
+struct S { int a }
+struct T { int b }
